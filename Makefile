@@ -1,0 +1,29 @@
+# The front door: every target that needs packages depends on deps.
+.PHONY: all deps build run test test-sanitize package screenshot bench clean
+
+all: build
+
+deps:
+	@scripts/deps.sh
+
+build/CMakeCache.txt: | deps
+	cmake --preset default
+
+build: deps build/CMakeCache.txt
+	cmake --build --preset default
+
+run: build
+	./build/vuvere-rovivudevu
+
+test: build
+	ctest --preset default
+
+build-sanitize/CMakeCache.txt: | deps
+	cmake --preset sanitize
+
+test-sanitize: deps build-sanitize/CMakeCache.txt
+	cmake --build --preset sanitize
+	ctest --preset sanitize
+
+clean:
+	rm -rf build build-sanitize
