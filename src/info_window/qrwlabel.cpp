@@ -1,0 +1,66 @@
+#include "info_window/qrwlabel.h"
+
+#include "layout/label.h"
+#include "layout/picture_button.h"
+#include "layout/twips.h"
+#include "platform/platform.h"
+
+#include <QCloseEvent>
+
+QRWLABEL::QRWLABEL(Platform &platform, std::function<void()> showMainWindow, QWidget *parent)
+    : QWidget(parent)
+    , m_platform(platform)
+    , m_showMainWindow(std::move(showMainWindow))
+{
+    setUpWindow(this, QStringLiteral("Programm-Info"), {3510, 3510}, QColor(128, 255, 255));
+    buildControls(this, controls());
+    Bezeichnung6 = control<Label>(this, "Bezeichnung6");
+    Bezeichnung7 = control<Label>(this, "Bezeichnung7");
+
+    auto *flag = control<PictureButton>(this, "Bild1");
+    flag->setFocusPolicy(Qt::StrongFocus);
+    connect(flag, &PictureButton::clicked, this, &QRWLABEL::Bild1_Click);
+    auto *okay = control<Label>(this, "Bezeichnung1");
+    okay->setAccessibleName(QStringLiteral("Okay"));
+    connect(okay, &Label::clicked, this, &QRWLABEL::Bild1_Click);
+}
+
+QString QRWLABEL::freewareText()
+{
+    return QString() + QStringLiteral(" ") + QStringLiteral("\r\n") + QString();
+}
+
+QString QRWLABEL::authorText()
+{
+    return QStringLiteral("QRW, Version 1.0, 2026") + QStringLiteral("\r\n") + QStringLiteral("E-Mail: info@qrw.example");
+}
+
+bool QRWLABEL::event(QEvent *event)
+{
+    // The texts are set on showing as well, so that they are there before the first paint.
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
+        Form_Activate();
+    return QWidget::event(event);
+}
+
+void QRWLABEL::Form_Activate()
+{
+    const QSizeF screen = m_platform.screenSizeTwips();
+    const QSizeF window = pixelsToTwips(frameGeometry().size());
+    move(twipsToPixels((screen.width() - window.width()) / 2), twipsToPixels((screen.height() - window.height()) / 2));
+    Bezeichnung6->setCaption(freewareText());
+    Bezeichnung7->setCaption(authorText());
+}
+
+void QRWLABEL::Bild1_Click()
+{
+    m_platform.hideWindow(this);
+    m_showMainWindow();
+}
+
+void QRWLABEL::closeEvent(QCloseEvent *event)
+{
+    // Closing through the frame is "O k a y".
+    event->ignore();
+    Bild1_Click();
+}

@@ -1,0 +1,106 @@
+#include "layout/control_table.h"
+
+#include "layout/label.h"
+#include "layout/picture_button.h"
+#include "layout/shape.h"
+#include "layout/twips.h"
+
+#include <QListWidget>
+#include <QPushButton>
+
+QFont designFont(double pointSize, bool bold)
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+void setUpWindow(QWidget *window, const QString &caption, QSize clientTwips, const QColor &back)
+{
+    window->setWindowTitle(caption);
+    window->setFont(designFont(8.25, true));
+    setWindowColour(window, back);
+    window->setFixedSize(twipsToPixels(clientTwips.width()), twipsToPixels(clientTwips.height()));
+}
+
+void setWindowColour(QWidget *window, const QColor &colour)
+{
+    // Only the window's own face: buttons inside keep their system colours.
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, colour);
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+}
+
+void setBackColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Button, colour);
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setForeColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+static QWidget *createControl(const ControlSpec &spec, QWidget *parent)
+{
+    const QString caption = QString::fromUtf8(spec.caption);
+    switch (spec.kind) {
+    case ControlKind::Label: {
+        auto *label = new Label(parent);
+        label->setCaption(caption);
+        label->setAlignment(spec.align);
+        label->setWordWrap(spec.flags & ControlFlag::WordWrap);
+        if (spec.flags & ControlFlag::Border)
+            label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        return label;
+    }
+    case ControlKind::Button: {
+        auto *button = new QPushButton(caption, parent);
+        button->setAutoDefault(false);
+        button->setFocusPolicy(Qt::ClickFocus);
+        return button;
+    }
+    case ControlKind::PictureButton: {
+        auto *button = new PictureButton(QString::fromUtf8(spec.picture), parent);
+        const QString name = QString::fromUtf8(spec.accessibleName);
+        button->setAccessibleName(name);
+        button->setToolTip(name);
+        return button;
+    }
+    case ControlKind::ListBox:
+        return new QListWidget(parent);
+    case ControlKind::Shape:
+        return new Shape(spec.back, spec.fore, parent);
+    }
+    return nullptr;
+}
+
+void buildControls(QWidget *parent, std::span<const ControlSpec> controls)
+{
+    for (const ControlSpec &spec : controls) {
+        QWidget *widget = createControl(spec, parent);
+        widget->setObjectName(QLatin1String(spec.name));
+        widget->setGeometry(twipsToPixels(spec.twips));
+        if (spec.kind != ControlKind::Shape) {
+            if (spec.back.isValid())
+                setBackColour(widget, spec.back);
+            if (spec.fore.isValid())
+                setForeColour(widget, spec.fore);
+        }
+        if (spec.pointSize > 0)
+            widget->setFont(designFont(spec.pointSize, spec.bold));
+        else if (!spec.bold)
+            widget->setFont(designFont(8.25, false));
+    }
+}

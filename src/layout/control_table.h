@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QWidget>
+
+#include <span>
+
+enum class ControlKind { Label, Button, PictureButton, ListBox, Shape };
+
+// Label flags.
+namespace ControlFlag {
+constexpr unsigned Border = 1;
+constexpr unsigned WordWrap = 2;
+}
+
+// One control of a window as the designer placed it. Geometry is in twips; an invalid
+// colour keeps the system colour; a font size of 0 keeps the window font.
+struct ControlSpec
+{
+    const char *name;
+    ControlKind kind;
+    QRect twips;
+    QColor back = {};
+    QColor fore = {};
+    double pointSize = 0;
+    bool bold = true;
+    Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop;
+    const char *caption = "";
+    unsigned flags = 0;
+    const char *picture = nullptr;
+    const char *accessibleName = nullptr;
+};
+
+// The designer's font; it is mapped to a metric-compatible font installed on the system.
+QFont designFont(double pointSize, bool bold);
+
+// Sets the caption, client size, colour and font of a window and fixes its size.
+void setUpWindow(QWidget *window, const QString &caption, QSize clientTwips, const QColor &back);
+
+// Creates the controls as children of parent, in table order, named after their entries.
+void buildControls(QWidget *parent, std::span<const ControlSpec> controls);
+
+// The named control; the table guarantees it exists.
+template<typename T>
+T *control(const QWidget *parent, const char *name)
+{
+    T *widget = parent->findChild<T *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
+    Q_ASSERT(widget);
+    return widget;
+}
+
+void setWindowColour(QWidget *window, const QColor &colour);
+void setBackColour(QWidget *widget, const QColor &colour);
+void setForeColour(QWidget *widget, const QColor &colour);

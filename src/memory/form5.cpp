@@ -1,0 +1,207 @@
+#include "memory/form5.h"
+
+#include "layout/label.h"
+#include "layout/twips.h"
+#include "platform/platform.h"
+#include "practice/modul1.h"
+
+#include <QCloseEvent>
+#include <QPushButton>
+
+namespace {
+
+const QColor FoundColour = Platform::rtcQBColor(15);
+const QColor PlayedBackColour = Platform::rtcQBColor(1);
+const QString Title = QStringLiteral("Memory");
+
+QString allCards(QChar status)
+{
+    return QString(Form5::CardCount, status);
+}
+
+}
+
+Form5::Form5(Modul1 &state, Platform &platform, std::function<void()> showMainWindow, QWidget *parent)
+    : QWidget(parent)
+    , m_state(state)
+    , m_platform(platform)
+    , m_showMainWindow(std::move(showMainWindow))
+{
+    setUpWindow(this, Title, {5805, 5655}, QColor(128, 255, 255));
+    buildControls(this, controls());
+    Bezeichnung19 = control<Label>(this, "Bezeichnung19");
+    Bezeichnung21 = control<Label>(this, "Bezeichnung21");
+    for (int k = 1; k <= CardCount; ++k) {
+        const QByteArray name = "Bezeichnung" + QByteArray::number(k);
+        Label *card = control<Label>(this, name.constData());
+        card->setAccessibleName(QStringLiteral("Karte %1").arg(k));
+        connect(card, &Label::clicked, this, [this, k] { cardClicked(k); });
+        m_cards[static_cast<size_t>(k)] = card;
+        describeCard(k);
+    }
+    connect(control<QPushButton>(this, "Befehl1"), &QPushButton::clicked, this, &Form5::Befehl1_Click);
+    Form_Load();
+}
+
+void Form5::Form_Load()
+{
+    const QSizeF screen = m_platform.screenSizeTwips();
+    const QSizeF window = pixelsToTwips(frameGeometry().size());
+    move(twipsToPixels((screen.width() - window.width()) / 2), twipsToPixels((screen.height() - window.height()) / 2));
+}
+
+QString Form5::cardText(int number)
+{
+    return Platform::rtcStrFromVar(number).mid(1) + QString(15, QLatin1Char(' ')) + Platform::rtcStrFromVar(number);
+}
+
+void Form5::DealCards()
+{
+    auto &values = m_state.CardValues;
+    // A random arrangement of 1 to 18: redraw until the number is new.
+    for (int i = 1; i <= CardCount; ++i) {
+        bool repeated = true;
+        while (repeated) {
+            values[static_cast<size_t>(i)] =
+                static_cast<std::int16_t>(Platform::rtcInt(m_platform.rtcRandomNext() * CardCount) + 1);
+            repeated = false;
+            for (int j = 1; j < i && !repeated; ++j)
+                repeated = values[static_cast<size_t>(j)] == values[static_cast<size_t>(i)];
+        }
+    }
+    // d and d + 9 become the pair of d.
+    for (int i = 1; i <= CardCount; ++i) {
+        if (values[static_cast<size_t>(i)] > 9)
+            values[static_cast<size_t>(i)] -= 9;
+    }
+    Bezeichnung19->setCaption(QStringLiteral(" Immer zwei Felder haben die gleiche Zahl, klicke   jedes Einzelfeld "
+                                             "an und suche alle Zahlenpaare !"));
+    m_state.ClickedCard = 0;
+    m_state.FirstCard = 0;
+    m_state.SecondCard = 0;
+    m_state.TypedAnswer = allCards(QLatin1Char('1'));
+}
+
+void Form5::cardClicked(int k)
+{
+    // Without a dealt game there is no card status to play on.
+    if (m_state.TypedAnswer.size() != CardCount)
+        return;
+    // Face-up and found cards carry text and ignore clicks.
+    if (!m_cards[static_cast<size_t>(k)]->caption().isEmpty())
+        return;
+    m_state.ClickedCard = static_cast<std::int16_t>(k);
+    OpenCard();
+}
+
+void Form5::OpenCard()
+{
+    const int m = m_state.ClickedCard;
+    if (m_state.FirstCard > 0 && m_state.SecondCard > 0)
+        TurnBackPair();
+    setCardText(m, cardText(m_state.CardValues[static_cast<size_t>(m)]));
+    if (m_state.FirstCard == 0) {
+        m_state.FirstCard = m;
+        return;
+    }
+    if (m_state.SecondCard == 0)
+        m_state.SecondCard = m;
+    const auto &values = m_state.CardValues;
+    if (values[static_cast<size_t>(m_state.FirstCard)] == values[static_cast<size_t>(m_state.SecondCard)]) {
+        m_state.TypedAnswer[m_state.FirstCard - 1] = QLatin1Char('0');
+        m_state.TypedAnswer[m_state.SecondCard - 1] = QLatin1Char('0');
+        MarkPairFound();
+    }
+    if (m_state.TypedAnswer == allCards(QLatin1Char('0'))) {
+        AnnounceGameOver();
+        return;
+    }
+    const qint64 turn = Platform::rtcInt(Platform::rtcR8ValFromBstr(Bezeichnung21->caption()));
+    Bezeichnung21->setCaption(Platform::plainNumberText(turn + 1));
+}
+
+bool Form5::isOpenCard(int k) const
+{
+    return k == m_state.FirstCard || k == m_state.SecondCard;
+}
+
+void Form5::TurnBackPair()
+{
+    const bool found = m_state.TypedAnswer[m_state.FirstCard - 1] == QLatin1Char('0')
+                       && m_state.TypedAnswer[m_state.SecondCard - 1] == QLatin1Char('0');
+    if (!found) {
+        for (int k = 1; k <= CardCount; ++k) {
+            if (isOpenCard(k))
+                setCardText(k, QString());
+        }
+    }
+    m_state.FirstCard = 0;
+    m_state.SecondCard = 0;
+}
+
+void Form5::MarkPairFound()
+{
+    for (int k = 1; k <= CardCount; ++k) {
+        if (isOpenCard(k))
+            setCardBack(k, FoundColour);
+    }
+}
+
+void Form5::AnnounceGameOver()
+{
+    m_platform.rtcMsgBox(QStringLiteral("  Das Spiel ist beendet!"), MsgStyle::OkOnly, Title);
+    EndMemoryGame();
+}
+
+void Form5::EndMemoryGame()
+{
+    for (int k = 1; k <= CardCount; ++k) {
+        setCardBack(k, PlayedBackColour);
+        setCardText(k, QString());
+    }
+    m_platform.hideWindow(this);
+    m_showMainWindow();
+    m_state.TypedAnswer.clear();
+    Bezeichnung21->setCaption(QStringLiteral("1"));
+}
+
+void Form5::Befehl1_Click()
+{
+    const int answer = m_platform.rtcMsgBox(QStringLiteral("  Das Spiel jetzt beenden?"),
+                                            MsgStyle::YesNo | MsgStyle::Critical, Title);
+    if (answer == MsgResult::Yes)
+        EndMemoryGame();
+}
+
+void Form5::closeEvent(QCloseEvent *event)
+{
+    // Closing through the frame is "STOP": it must never leave the child without a window.
+    event->ignore();
+    Befehl1_Click();
+}
+
+void Form5::setCardText(int k, const QString &text)
+{
+    m_cards[static_cast<size_t>(k)]->setCaption(text);
+    describeCard(k);
+}
+
+void Form5::setCardBack(int k, const QColor &colour)
+{
+    setBackColour(m_cards[static_cast<size_t>(k)], colour);
+    describeCard(k);
+}
+
+// What a screen reader says of the card: its state, never the hidden number.
+void Form5::describeCard(int k)
+{
+    const Label *card = m_cards[static_cast<size_t>(k)];
+    QString description;
+    if (card->caption().isEmpty())
+        description = QStringLiteral("verdeckt");
+    else if (card->palette().color(QPalette::Window) == FoundColour)
+        description = QStringLiteral("gefunden");
+    else
+        description = card->caption().trimmed().left(1);
+    m_cards[static_cast<size_t>(k)]->setAccessibleDescription(description);
+}

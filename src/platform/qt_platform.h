@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <random>
+
+struct ca_context;
+
+// The platform services on Qt: real dialogs, the sound theme, the system clipboard.
+class QtPlatform final : public Platform
+{
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+    QtPlatform(const QtPlatform &) = delete;
+    QtPlatform &operator=(const QtPlatform &) = delete;
+
+    int rtcMsgBox(const QString &text, int style, const QString &title) override;
+    QString rtcInputBox(const QString &prompt, const QString &title) override;
+    void rtcBeep() override;
+    void rtcRandomize(double seed) override;
+    double rtcRandomNext() override;
+    double rtcGetTimer() override;
+    void clearClipboard() override;
+    void setClipboardText(const QString &text) override;
+    QString clipboardText() override;
+    QSizeF screenSizeTwips() override;
+    void showWindow(QWidget *window, bool modal) override;
+    void hideWindow(QWidget *window) override;
+    void endProgram() override;
+
+private:
+    std::mt19937_64 m_generator;
+    ca_context *m_sound = nullptr;
+    bool m_soundTried = false;
+};
