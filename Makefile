@@ -25,5 +25,14 @@ test-sanitize: deps build-sanitize/CMakeCache.txt
 	cmake --build --preset sanitize
 	ctest --preset sanitize
 
+package: build
+	cd build && cpack -G DEB
+
+screenshot: build
+	scripts/screenshot.sh
+
+bench: build
+	bench/run.sh
+
 clean:
 	rm -rf build build-sanitize
