@@ -12,7 +12,7 @@ QRWLABEL::QRWLABEL(Platform &platform, std::function<void()> showMainWindow, QWi
     , m_platform(platform)
     , m_showMainWindow(std::move(showMainWindow))
 {
-    setUpWindow(this, QStringLiteral("Programm-Info"), {3510, 3510}, QColor(128, 255, 255));
+    setUpWindow(this, "QRWLABEL", QStringLiteral("Programm-Info"), {3510, 3510}, QColor(128, 255, 255));
     buildControls(this, controls());
     Bezeichnung6 = control<Label>(this, "Bezeichnung6");
     Bezeichnung7 = control<Label>(this, "Bezeichnung7");

@@ -16,8 +16,9 @@ QFont designFont(double pointSize, bool bold)
     return font;
 }
 
-void setUpWindow(QWidget *window, const QString &caption, QSize clientTwips, const QColor &back)
+void setUpWindow(QWidget *window, const char *name, const QString &caption, QSize clientTwips, const QColor &back)
 {
+    window->setObjectName(QLatin1String(name));
     window->setWindowTitle(caption);
     window->setFont(designFont(8.25, true));
     setWindowColour(window, back);

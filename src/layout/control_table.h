@@ -35,8 +35,8 @@ struct ControlSpec
 // The designer's font; it is mapped to a metric-compatible font installed on the system.
 QFont designFont(double pointSize, bool bold);
 
-// Sets the caption, client size, colour and font of a window and fixes its size.
-void setUpWindow(QWidget *window, const QString &caption, QSize clientTwips, const QColor &back);
+// Names the window, sets its caption, client size, colour and font, and fixes its size.
+void setUpWindow(QWidget *window, const char *name, const QString &caption, QSize clientTwips, const QColor &back);
 
 // Creates the controls as children of parent, in table order, named after their entries.
 void buildControls(QWidget *parent, std::span<const ControlSpec> controls);

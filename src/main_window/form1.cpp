@@ -55,7 +55,7 @@ Form1::Form1(Platform &platform, QWidget *parent)
     : QWidget(parent)
     , m_platform(platform)
 {
-    setUpWindow(this, CaptionPrefix + QStringLiteral("Freund und Gast"), {7725, 3705}, QColor(128, 255, 255));
+    setUpWindow(this, "Form1", CaptionPrefix + QStringLiteral("Freund und Gast"), {7725, 3705}, QColor(128, 255, 255));
     buildControls(this, controls());
 
     Bezeichnung1 = control<Label>(this, "Bezeichnung1");
@@ -66,6 +66,7 @@ Form1::Form1(Platform &platform, QWidget *parent)
     Bezeichnung6 = control<Label>(this, "Bezeichnung6");
     Befehl11 = control<QPushButton>(this, "Befehl11");
     Befehl18 = control<QPushButton>(this, "Befehl18");
+    Befehl18->setAccessibleName(QStringLiteral("Löschen"));
     Liste1 = control<QListWidget>(this, "Liste1");
 
     // OK and the error list are the only tab stops.

@@ -27,7 +27,7 @@ Form5::Form5(Modul1 &state, Platform &platform, std::function<void()> showMainWi
     , m_platform(platform)
     , m_showMainWindow(std::move(showMainWindow))
 {
-    setUpWindow(this, Title, {5805, 5655}, QColor(128, 255, 255));
+    setUpWindow(this, "Form5", Title, {5805, 5655}, QColor(128, 255, 255));
     buildControls(this, controls());
     Bezeichnung19 = control<Label>(this, "Bezeichnung19");
     Bezeichnung21 = control<Label>(this, "Bezeichnung21");

@@ -45,6 +45,7 @@ void ScriptedPlatform::setClipboardText(const QString &text)
 
 void ScriptedPlatform::showWindow(QWidget *window, bool modal)
 {
+    windowCalls << (modal ? QStringLiteral("show modal ") : QStringLiteral("show ")) + window->objectName();
     window->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
     window->show();
     window->activateWindow();
@@ -52,12 +53,14 @@ void ScriptedPlatform::showWindow(QWidget *window, bool modal)
 
 void ScriptedPlatform::hideWindow(QWidget *window)
 {
+    windowCalls << QStringLiteral("hide ") + window->objectName();
     window->hide();
 }
 
 void ScriptedPlatform::endProgram()
 {
     ended = true;
+    windowCalls << QStringLiteral("end");
     for (QWidget *window : QApplication::topLevelWidgets())
         window->hide();
 }

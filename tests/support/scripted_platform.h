@@ -40,6 +40,8 @@ public:
     int clipboardClears = 0;
     QStringList clipboardWrites;
     QString clipboard;
+    // "show Form5", "hide Form1", … in call order.
+    QStringList windowCalls;
     bool ended = false;
 
     int rtcMsgBox(const QString &text, int style, const QString &title) override;
