@@ -1,0 +1,46 @@
+# Installation into the desktop's standard places, and a Debian package made by CPack.
+include(GNUInstallDirs)
+
+set(VUVERE_APP_ID de.qrw.VuvereRovivudevu)
+set(VUVERE_RESOURCES ${PROJECT_SOURCE_DIR}/src/resources)
+
+install(TARGETS vuvere-rovivudevu RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${VUVERE_RESOURCES}/${VUVERE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${VUVERE_RESOURCES}/${VUVERE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Desktops look the icon up by the application id.
+install(FILES ${VUVERE_RESOURCES}/pictures/abacus.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${VUVERE_APP_ID}.svg)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME vuvere-rovivudevu)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR QRW)
+set(CPACK_PACKAGE_CONTACT "QRW <info@qrw.example>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "multiplication drill for primary school / Einmaleins-Übung für die Grundschule")
+set(CPACK_PACKAGE_DESCRIPTION [=[
+Vuvere Rovivudevu is a drill program for primary-school children. The child
+multiplies a two-digit number by a one-digit number by splitting it into tens
+and units: for 8 · 47 it types 320, 56 and 376, and the program puts in the +
+and = signs itself. Wrong answers are counted and listed; after every tenth
+right answer there is a round of Memory as a reward.
+
+Vuvere Rovivudevu ist ein Übungsprogramm für Kinder in der Grundschule. Das
+Kind multipliziert eine zweistellige mit einer einstelligen Zahl, indem es sie
+in Zehner und Einer zerlegt: Bei 8 · 47 tippt es 320, 56 und 376 ein, das Plus-
+und das Gleichheitszeichen setzt das Programm selbst. Falsche Antworten werden
+gezählt und aufgelistet; nach jeder zehnten richtigen Antwort gibt es zur
+Belohnung eine Runde Memory.]=])
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "QRW <info@qrw.example>")
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The library dependencies come from the binary; the design's font and the beep's sound
+# theme are only looked up at run time.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, sound-theme-freedesktop")
+
+include(CPack)

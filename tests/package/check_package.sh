@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a build directory, checks its files and fields, unpacks it
+# and starts the unpacked program for a moment.
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" || { cat "$work/cpack.log"; fail cpack; }
+debs=("$work"/vuvere-rovivudevu_1.0.0_*.deb)
+deb=${debs[0]}
+[ -f "$deb" ] || fail "no package in $(ls "$work")"
+
+id=de.qrw.VuvereRovivudevu
+contents=$(dpkg-deb -c "$deb")
+for path in usr/bin/vuvere-rovivudevu usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
+    usr/share/icons/hicolor/scalable/apps/$id.svg; do
+    grep -q " \./$path\$" <<<"$contents" || fail "$path is not in the package"
+done
+[ "$(dpkg-deb -f "$deb" Package)" = vuvere-rovivudevu ] || fail "wrong Package field"
+[[ $(dpkg-deb -f "$deb" Depends) == *libqt6widgets6* ]] || fail "Depends lacks libqt6widgets6"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for p in fonts-liberation2 sound-theme-freedesktop; do
+    [[ $recommends == *$p* ]] || fail "Recommends lacks $p"
+done
+
+dpkg-deb -x "$deb" "$work/root"
+file -b "$work/root/usr/share/icons/hicolor/scalable/apps/$id.svg" | grep -q SVG || fail "the icon is no SVG picture"
+# Still running after two seconds (timeout's 124) means it started; anything else is a crash.
+status=0
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work" \
+    timeout 2 "$work/root/usr/bin/vuvere-rovivudevu" || status=$?
+[ "$status" -eq 124 ] || fail "the unpacked program ended with status $status"
+echo "PASS: $(basename "$deb")"
