@@ -20,8 +20,10 @@ const ControlSpec QrwlabelControls[] = {
      .pointSize = TitleFont, .caption = " 1 x 1 groß"},
     {.name = "Bezeichnung6", .kind = ControlKind::Label, .twips = {240, 840, 3015, 975}, .back = Navy, .fore = White,
      .pointSize = 8.25, .bold = false, .flags = ControlFlag::WordWrap},
+    // Centred vertically too: a top-aligned framed label indents its two lines so far that
+    // the second one's descenders are cut by the border.
     {.name = "Bezeichnung7", .kind = ControlKind::Label, .twips = {240, 1800, 3015, 495}, .back = LightCyan,
-     .fore = QColor(0, 0, 0), .pointSize = 9.75, .bold = false, .align = Centre,
+     .fore = QColor(0, 0, 0), .pointSize = 9.75, .bold = false, .align = Qt::AlignCenter,
      .flags = ControlFlag::WordWrap | ControlFlag::Border},
     {.name = "Bezeichnung8", .kind = ControlKind::Label, .twips = {120, 2400, 3255, 255}, .back = Navy, .fore = LightCyan,
      .align = Centre, .caption = "www.qrw.example"},
