@@ -69,6 +69,9 @@ void TestAnswerEntry::startState()
         QVERIFY(!m_form->rect().intersects(store->geometry()));
     }
     QCOMPARE(control<Label>(m_form.get(), "Bezeichnung5")->caption(), QStringLiteral("320"));
+    // Nor can a screen reader find the partial products.
+    QVERIFY(!control<Label>(m_form.get(), "Bezeichnung5")->isVisible());
+    QVERIFY(!control<Label>(m_form.get(), "Bezeichnung6")->isVisible());
     QCOMPARE(control<Label>(m_form.get(), "Bezeichnung6")->caption(), QStringLiteral("56"));
     // Only OK and the list take the focus through Tab.
     QStringList tabStops;
