@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Compares the program with a bare Qt window (the floor) under Xvfb: start-up until the window is
+# painted, resident memory, CPU while idle; adds the in-process cost of a digit and of "OK".
+# Prints one table. Nothing here fails on its numbers.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${RUNS:-9}
+build=${BUILD_DIR:-build}
+
+if [ "${1:-}" != --inside ]; then
+    cmake --preset default -B "$build" -DVUVERE_BENCH=ON >/dev/null
+    cmake --build "$build" --target vuvere-rovivudevu bench_floor bench_input startwatch >/dev/null
+    tmp=$(mktemp -d)
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -br 3>"$tmp/display" 2>/dev/null &
+    xvfb=$!
+    trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null; rm -rf "$tmp"' EXIT
+    for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
+    mkdir -m 700 "$tmp/runtime"
+    DISPLAY=:$(cat "$tmp/display") XDG_RUNTIME_DIR=$tmp/runtime QT_QPA_PLATFORM=xcb \
+        timeout 600 dbus-run-session -- "$0" --inside "$tmp" "$build" 2>"$tmp/errors" || { cat "$tmp/errors" >&2; exit 1; }
+    exit
+fi
+
+tmp=$2
+build=$3
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+declare -A start rss idle
+declare -A bin=([floor]=$build/bench_floor [ours]=$build/vuvere-rovivudevu)
+for _ in $(seq "$runs"); do
+    for p in floor ours; do "$build"/startwatch 0 "${bin[$p]}" >>"$tmp/$p"; done
+done
+for p in floor ours; do
+    start[$p]=$(cut -d' ' -f1 "$tmp/$p" | median)
+    rss[$p]=$(cut -d' ' -f2 "$tmp/$p" | median)
+    idle[$p]=$("$build"/startwatch 5 "${bin[$p]}" | cut -d' ' -f3)
+done
+"$build"/bench_input >"$tmp/input" 2>&1 || true
+cost() { awk -v f="RESULT : BenchInput::$1()" 'index($0, f) { getline; print $1; exit }' "$tmp/input"; }
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
+echo "Machine: $(nproc) x $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs); medians of $runs starts"
+printf '%-28s %10s %10s %7s   %s\n' measure floor ours ratio target
+printf '%-28s %10s %10s %7s   %s\n' "start-up to painted (ms)" "${start[floor]}" "${start[ours]}" \
+    "$(ratio "${start[ours]}" "${start[floor]}")" "<= 1.15"
+printf '%-28s %10s %10s %7s   %s\n' "resident memory (KiB)" "${rss[floor]}" "${rss[ours]}" \
+    "$(ratio "${rss[ours]}" "${rss[floor]}")" "<= 1.2"
+printf '%-28s %10s %10s %7s   %s\n' "CPU idle 5 s (ticks)" "${idle[floor]}" "${idle[ours]}" - 0
+for b in digit okRight okWrong; do
+    printf '%-28s %10s %10s %7s   %s\n' "$b (ms)" - "$(cost $b)" - "well under 1"
+done
