@@ -2,7 +2,6 @@
 
 #include "layout/label.h"
 #include "layout/picture_button.h"
-#include "layout/twips.h"
 #include "platform/platform.h"
 
 #include <QCloseEvent>
@@ -45,9 +44,7 @@ bool QRWLABEL::event(QEvent *event)
 
 void QRWLABEL::Form_Activate()
 {
-    const QSizeF screen = m_platform.screenSizeTwips();
-    const QSizeF window = pixelsToTwips(frameGeometry().size());
-    move(twipsToPixels((screen.width() - window.width()) / 2), twipsToPixels((screen.height() - window.height()) / 2));
+    centreWindow(this, m_platform.screenSizeTwips());
     Bezeichnung6->setCaption(freewareText());
     Bezeichnung7->setCaption(authorText());
 }

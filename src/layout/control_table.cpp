@@ -25,6 +25,13 @@ void setUpWindow(QWidget *window, const char *name, const QString &caption, QSiz
     window->setFixedSize(twipsToPixels(clientTwips.width()), twipsToPixels(clientTwips.height()));
 }
 
+void centreWindow(QWidget *window, const QSizeF &screenTwips)
+{
+    const QSizeF outer = pixelsToTwips(window->frameGeometry().size());
+    window->move(twipsToPixels((screenTwips.width() - outer.width()) / 2),
+                 twipsToPixels((screenTwips.height() - outer.height()) / 2));
+}
+
 void setWindowColour(QWidget *window, const QColor &colour)
 {
     // Only the window's own face: buttons inside keep their system colours.

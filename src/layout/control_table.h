@@ -50,6 +50,10 @@ T *control(const QWidget *parent, const char *name)
     return widget;
 }
 
+// Puts the window's outer frame in the middle of a screen of the given size; a screen
+// smaller than the window gives negative edges.
+void centreWindow(QWidget *window, const QSizeF &screenTwips);
+
 void setWindowColour(QWidget *window, const QColor &colour);
 void setBackColour(QWidget *widget, const QColor &colour);
 void setForeColour(QWidget *widget, const QColor &colour);

@@ -105,9 +105,7 @@ Form1::~Form1() = default;
 
 void Form1::Form_Load()
 {
-    const QSizeF screen = m_platform.screenSizeTwips();
-    const QSizeF window = pixelsToTwips(frameGeometry().size());
-    move(twipsToPixels((screen.width() - window.width()) / 2), twipsToPixels((screen.height() - window.height()) / 2));
+    centreWindow(this, m_platform.screenSizeTwips());
     m_platform.rtcRandomize(m_platform.rtcGetTimer());
     NewTask();
 }

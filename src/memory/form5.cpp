@@ -1,7 +1,6 @@
 #include "memory/form5.h"
 
 #include "layout/label.h"
-#include "layout/twips.h"
 #include "platform/platform.h"
 #include "practice/modul1.h"
 
@@ -45,9 +44,7 @@ Form5::Form5(Modul1 &state, Platform &platform, std::function<void()> showMainWi
 
 void Form5::Form_Load()
 {
-    const QSizeF screen = m_platform.screenSizeTwips();
-    const QSizeF window = pixelsToTwips(frameGeometry().size());
-    move(twipsToPixels((screen.width() - window.width()) / 2), twipsToPixels((screen.height() - window.height()) / 2));
+    centreWindow(this, m_platform.screenSizeTwips());
 }
 
 QString Form5::cardText(int number)
