@@ -1,6 +1,7 @@
 // Starts a program on the X display and prints one line: the milliseconds until its first window
-// shows the window colour RGB(128,255,255) at (2,120), its resident memory in KiB one second
-// later, and the CPU ticks it then spends in the given number of idle seconds. Ends it after.
+// shows the window colour RGB(128,255,255) at (2,120), the CPU milliseconds of its main thread
+// until then, its resident memory in KiB one second later, and the CPU ticks it then spends in
+// the given number of idle seconds. Ends it after.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -29,6 +30,14 @@ static long residentKiB(pid_t pid)
             return std::stol(line.substr(6));
     }
     return -1;
+}
+
+static double mainThreadCpuMs(pid_t pid)
+{
+    std::ifstream schedstat("/proc/" + std::to_string(pid) + "/schedstat");
+    double nanoseconds = 0;
+    schedstat >> nanoseconds;
+    return nanoseconds / 1e6;
 }
 
 static long cpuTicks(pid_t pid)
@@ -65,7 +74,7 @@ int main(int argc, char **argv)
         _exit(127);
     }
     Window window = 0;
-    double shown = 0;
+    double shown = 0, cpu = 0;
     while (!shown && now() < start + 20000) {
         while (XPending(display)) {
             XEvent event;
@@ -75,6 +84,7 @@ int main(int argc, char **argv)
         }
         if (XImage *image = window ? XGetImage(display, window, 2, 120, 1, 1, AllPlanes, ZPixmap) : nullptr) {
             shown = XGetPixel(image, 0, 0) == 0x80ffff ? now() : 0;
+            cpu = mainThreadCpuMs(pid);
             XDestroyImage(image);
         }
         if (!shown)
@@ -93,6 +103,6 @@ int main(int argc, char **argv)
     }
     if (!shown)
         return 1;
-    std::printf("%.1f %ld %ld\n", shown - start, rss, idle);
+    std::printf("%.1f %.1f %ld %ld\n", shown - start, cpu, rss, idle);
     return 0;
 }
