@@ -4,7 +4,7 @@
 # Prints one table. Nothing here fails on its numbers.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-runs=${RUNS:-15}
+runs=${RUNS:-25}
 build=${BUILD_DIR:-build}
 
 if [ "${1:-}" != --inside ]; then

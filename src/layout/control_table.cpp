@@ -10,7 +10,9 @@
 
 QFont designFont(double pointSize, bool bold)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    // The design's MS Sans Serif is named by the font with its metrics, Liberation Sans (DejaVu
+    // Sans is too wide): a substitution would add a failed look-up per size at start-up.
+    QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     return font;
