@@ -241,6 +241,14 @@ Seeds shrink(Seeds seeds, const QString &failure)
 class TestStorm : public QObject
 {
     Q_OBJECT
+public:
+    // A long storm outlasts Qt Test's five minutes for one test function.
+    TestStorm()
+    {
+        if (qEnvironmentVariableIsSet("VUVERE_STORM_EVENTS"))
+            qputenv("QTEST_FUNCTION_TIMEOUT", "86400000");
+    }
+
 private Q_SLOTS:
     void storm_data()
     {
