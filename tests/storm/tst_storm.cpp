@@ -121,7 +121,8 @@ struct Storm
             const auto mods = key == Qt::Key_Enter || (which < 10 && pick(3) == 0) ? Qt::KeypadModifier
                               : pick(6) ? Qt::NoModifier : Qt::ControlModifier;
             event += QStringLiteral(" key %1 text %2 modifiers %3 x%4")
-                         .arg(key).arg(QLatin1String(text.toUtf8().toPercentEncoding())).arg(mods).arg(times);
+                         .arg(QString::number(key), QLatin1String(text.toUtf8().toPercentEncoding()),
+                              QString::number(mods), QString::number(times));
             for (int i = 0; i < times && window->isVisible(); ++i)
                 QTest::sendKeyEvent(QTest::Click, window->windowHandle(), key, text, mods);
         } else if (kind < 95 && memory && memory->isVisible()) {
