@@ -62,16 +62,16 @@ void setForeColour(QWidget *widget, const QColor &colour)
     widget->setPalette(palette);
 }
 
-static QWidget *createControl(const ControlSpec &spec, QWidget *parent)
+static QWidget *createControl(const ControlSpec &row, QWidget *parent)
 {
-    const QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
+    const QString caption = QString::fromUtf8(row.caption);
+    switch (row.kind) {
     case ControlKind::Label: {
         auto *label = new Label(parent);
         label->setCaption(caption);
-        label->setAlignment(spec.align);
-        label->setWordWrap(spec.flags & ControlFlag::WordWrap);
-        if (spec.flags & ControlFlag::Border)
+        label->setAlignment(row.align);
+        label->setWordWrap(row.flags & ControlFlag::WordWrap);
+        if (row.flags & ControlFlag::Border)
             label->setFrameStyle(QFrame::Box | QFrame::Plain);
         return label;
     }
@@ -82,8 +82,8 @@ static QWidget *createControl(const ControlSpec &spec, QWidget *parent)
         return button;
     }
     case ControlKind::PictureButton: {
-        auto *button = new PictureButton(QString::fromUtf8(spec.picture), parent);
-        const QString name = QString::fromUtf8(spec.accessibleName);
+        auto *button = new PictureButton(QString::fromUtf8(row.picture), parent);
+        const QString name = QString::fromUtf8(row.accessibleName);
         button->setAccessibleName(name);
         button->setToolTip(name);
         return button;
@@ -91,26 +91,26 @@ static QWidget *createControl(const ControlSpec &spec, QWidget *parent)
     case ControlKind::ListBox:
         return new QListWidget(parent);
     case ControlKind::Shape:
-        return new Shape(spec.back, spec.fore, parent);
+        return new Shape(row.back, row.fore, parent);
     }
     return nullptr;
 }
 
 void buildControls(QWidget *parent, std::span<const ControlSpec> controls)
 {
-    for (const ControlSpec &spec : controls) {
-        QWidget *widget = createControl(spec, parent);
-        widget->setObjectName(QLatin1String(spec.name));
-        widget->setGeometry(twipsToPixels(spec.twips));
-        if (spec.kind != ControlKind::Shape) {
-            if (spec.back.isValid())
-                setBackColour(widget, spec.back);
-            if (spec.fore.isValid())
-                setForeColour(widget, spec.fore);
+    for (const ControlSpec &row : controls) {
+        QWidget *widget = createControl(row, parent);
+        widget->setObjectName(QLatin1String(row.name));
+        widget->setGeometry(twipsToPixels(row.twips));
+        if (row.kind != ControlKind::Shape) {
+            if (row.back.isValid())
+                setBackColour(widget, row.back);
+            if (row.fore.isValid())
+                setForeColour(widget, row.fore);
         }
-        if (spec.pointSize > 0)
-            widget->setFont(designFont(spec.pointSize, spec.bold));
-        else if (!spec.bold)
+        if (row.pointSize > 0)
+            widget->setFont(designFont(row.pointSize, row.bold));
+        else if (!row.bold)
             widget->setFont(designFont(8.25, false));
     }
 }

@@ -68,13 +68,13 @@ void TestLayoutFit::window()
     QCOMPARE(control<Label>(window.get(), runtimeLabel.toLatin1().constData())->caption(), runtimeText);
 
     const QRect client = window->rect();
-    for (const ControlSpec &spec : table) {
-        auto *widget = control<QWidget>(window.get(), spec.name);
+    for (const ControlSpec &row : table) {
+        auto *widget = control<QWidget>(window.get(), row.name);
         const QRect g = widget->geometry();
-        const QByteArray where = spec.name;
-        QVERIFY2(QRect(g.x() * 15, g.y() * 15, g.width() * 15, g.height() * 15) == spec.twips, where);
+        const QByteArray where = row.name;
+        QVERIFY2(QRect(g.x() * 15, g.y() * 15, g.width() * 15, g.height() * 15) == row.twips, where);
         // Only a decoration band may run past the window's edge (Form1's Figur2 does).
-        QVERIFY2(spec.kind == ControlKind::Shape || client.contains(g) || !client.intersects(g),
+        QVERIFY2(row.kind == ControlKind::Shape || client.contains(g) || !client.intersects(g),
                  where + " is cut by the window edge");
         QVERIFY2(QFontInfo(widget->font()).family() == u"Liberation Sans", where);
         const QFontMetrics metrics(widget->font());
