@@ -61,7 +61,6 @@ private:
     void NewTask();
     void CheckReward();
     void ShowErrorWarning();
-    void showTypedAnswerOnly();
     void moveErrorList(int leftTwips);
     // False when a copy was asked for but did not reach the clipboard.
     bool exportErrorList();
