@@ -234,9 +234,15 @@ void Form1::ShowErrorWarning()
     setBackColour(Bezeichnung2, red);
 }
 
+// The reward rule reads the count back from its label, the one place it is shown.
+qint64 Form1::rightAnswersShown() const
+{
+    return Platform::rtcInt(Platform::rtcR8ValFromBstr(Bezeichnung4->caption()));
+}
+
 void Form1::CheckReward()
 {
-    const qint64 right = Platform::rtcInt(Platform::rtcR8ValFromBstr(Bezeichnung4->caption()));
+    const qint64 right = rightAnswersShown();
     if (right % 10 != 0)
         return;
     m_platform.rtcMsgBox(QStringLiteral("Jetzt gibt es eine Belohnung."), MsgStyle::Information,
@@ -264,7 +270,7 @@ void Form1::Bild3_Click()
 
 void Form1::Bild4_Click()
 {
-    const qint64 right = Platform::rtcInt(Platform::rtcR8ValFromBstr(Bezeichnung4->caption()));
+    const qint64 right = rightAnswersShown();
     const qint64 left = 10 - right % 10;
     m_platform.rtcMsgBox(QStringLiteral("Noch") + Platform::rtcStrFromVar(left)
                              + QStringLiteral(" Aufgaben bis zur Spielrunde!"),

@@ -60,6 +60,7 @@ private:
     void ShowTypedAnswer();
     void NewTask();
     void CheckReward();
+    qint64 rightAnswersShown() const;
     void ShowErrorWarning();
     void moveErrorList(int leftTwips);
     // False when a copy was asked for but did not reach the clipboard.

@@ -15,7 +15,6 @@
 #include <canberra.h>
 
 #include <bit>
-#include <cstring>
 
 QtPlatform::QtPlatform()
 {
