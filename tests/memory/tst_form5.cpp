@@ -1,278 +1,143 @@
-#include "info_window/qrwlabel.h"
-#include "layout/label.h"
-#include "layout/picture_button.h"
-#include "main_window/form1.h"
-#include "memory/form5.h"
 #include "test_support.h"
 
-#include <QPushButton>
-#include <QWindow>
+#include "memory/form5.h"
 
-#include <algorithm>
-
-using Message = ScriptedPlatform::Message;
+#include <optional>
 
 namespace {
-
-const QColor DesignBack(0, 0, 192);
-const QColor PlayedBack(0, 0, 128);
 const QString Dealt(18, u'1');
-
-// What a card shows and says: its text, back colour and accessible description.
-QString face(const QString &text, const QColor &back, const QString &description)
+// What a card shows and says: its text, back colour and spoken description.
+QString face(int number, const char *back, const QString &said)
 {
-    return text + u'|' + back.name() + u'|' + description;
+    const QString digit = number ? QString::number(number) : QString();
+    return digit + QString(number ? 16 : 0, u' ') + digit + u'|' + QLatin1String(back) + u'|' + said;
 }
-const QString Down = face(QString(), DesignBack, QStringLiteral("verdeckt"));
-// Face-up on the first game's backs, or found: white with the text kept.
-QString up(int number, bool found = false)
-{
-    const QString digit = QString::number(number);
-    return face(digit + QString(16, u' ') + digit, found ? QColor(Qt::white) : DesignBack,
-                found ? QStringLiteral("gefunden") : digit);
-}
-// A board before its first click: the turn counter, the card status and the 18 cards.
-QStringList freshBoard(const QString &status, const QColor &back)
-{
-    return QStringList{QStringLiteral("1"), status}
-           + QStringList(Form5::CardCount, face(QString(), back, QStringLiteral("verdeckt")));
-}
-
+QString up(int number) { return face(number, "#0000c0", QString::number(number)); }
+QString found(int number) { return face(number, "#ffffff", u"gefunden"_s); }
 }
 
 // The reward trigger and the Memory game, played through the real windows.
-class TestMemory : public QObject
+class TestForm5 : public QObject
 {
     Q_OBJECT
+    std::optional<Form1Fixture> f;
 
-    std::unique_ptr<ScriptedPlatform> m_platform;
-    std::unique_ptr<Form1> m_form;
-
-    Form5 *memory() const { return m_form->memoryWindow(); }
-    bool playing() const { return memory() && memory()->isVisible(); }
+    Form5 *memory() const { return f->form->memoryWindow(); }
     Label *card(int k) const { return control<Label>(memory(), ("Bezeichnung" + QByteArray::number(k)).constData()); }
-    QColor back(int k) const { return card(k)->palette().color(QPalette::Window); }
-    QString faceOf(int k) const { return face(card(k)->caption(), back(k), card(k)->accessibleDescription()); }
+    QString face(int k) const { return card(k)->caption() + u'|' + card(k)->palette().window().color().name() + u'|' + card(k)->accessibleDescription(); }
     QString counter() const { return control<Label>(memory(), "Bezeichnung21")->caption(); }
-    QString label(const char *name) const { return control<Label>(m_form.get(), name)->caption(); }
-    void click(int k) { QTest::mouseClick(card(k), Qt::LeftButton); }
-    void clickStop() { QTest::mouseClick(control<QPushButton>(memory(), "Befehl1"), Qt::LeftButton); }
-    // Enter with nothing typed is a wrong answer.
-    void pressEnter() { QTest::keyClick(m_form->windowHandle(), Qt::Key_Return); }
-    void answerRight()
-    {
-        for (const QChar c : m_form->state().ExpectedAnswer) {
-            if (c.isDigit())
-                QTest::keyClick(m_form->windowHandle(), c.toLatin1());
-        }
-        pressEnter();
-    }
-    // Right answers until the Memory window has taken the main window's place.
-    bool startGame()
-    {
-        for (int i = 0; i < 10 && !playing(); ++i)
-            answerRight();
-        return playing() && m_form->isHidden();
-    }
+    bool playing() const { return memory() && memory()->isVisible() && f->form->isHidden(); }
+    void click(std::initializer_list<int> cards) { for (const int k : cards) QTest::mouseClick(card(k), Qt::LeftButton); }
+    void stop() { QTest::mouseClick(control<QPushButton>(memory(), "Befehl1"), Qt::LeftButton); }
     // The first or second card of a number.
     int cardOf(int number, int which = 0) const
     {
-        const auto &values = m_form->state().CardValues;
-        auto found = std::find(values.begin() + 1, values.end(), number);
-        if (which == 1 && found != values.end())
-            found = std::find(found + 1, values.end(), number);
-        return int(found - values.begin());
-    }
-    // The message a picture button of the main window shows.
-    Message clickPicture(const char *name)
-    {
-        m_platform->messages.clear();
-        QTest::mouseClick(control<PictureButton>(m_form.get(), name), Qt::LeftButton);
-        return m_platform->messages.value(0);
+        const auto &values = f->form->state().CardValues;
+        const auto first = std::find(values.begin() + 1, values.end(), number);
+        return int((which ? std::find(first + 1, values.end(), number) : first) - values.begin());
     }
     QStringList board() const
     {
-        QStringList items{counter(), m_form->state().TypedAnswer};
+        QStringList items{counter(), f->form->state().TypedAnswer};
         for (int k = 1; k <= Form5::CardCount; ++k)
-            items << faceOf(k);
+            items << face(k);
         return items;
     }
-    bool unchangedBy(const QList<int> &cards)
+    QStringList fresh(const QString &status, const char *back) const
     {
-        const QStringList before = board();
-        for (const int k : cards)
-            click(k);
-        return board() == before;
+        return QStringList{u"1"_s, status} + QStringList(Form5::CardCount, ::face(0, back, u"verdeckt"_s));
     }
 
 private Q_SLOTS:
-    void init()
-    {
-        m_form.reset();
-        m_platform = std::make_unique<ScriptedPlatform>();
-        m_form = std::make_unique<Form1>(*m_platform);
-        m_platform->showWindow(m_form.get(), false);
-        QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
-    }
+    void init() { f.emplace(); }
 
-    void rewardEveryTenthRightAnswer()
+    // A game after every tenth right answer, announced while the main window is still up;
+    // the first game on the design's card backs, every later one on darker ones.
+    void reward()
     {
-        const Message reward{QStringLiteral("Jetzt gibt es eine Belohnung."), 64, QStringLiteral("Memoryspiel")};
-        int announced = 0;
-        // The announcement comes while the main window is still up.
-        m_platform->onMessage = [&](const Message &m) {
-            announced += m == reward && m_form->isVisible() && !playing();
-        };
-        const QString title = QStringLiteral("Belohnung");
-        const auto tasksLeft = [&](int n) {
-            return Message{QStringLiteral("Noch %1 Aufgaben bis zur Spielrunde!").arg(n), 48, title};
-        };
-        QCOMPARE(clickPicture("Bild3"),
-                 (Message{QStringLiteral("Nach 10 Aufgaben gibt es eine Spielrunde!"), 64, title}));
-        QCOMPARE(clickPicture("Bild4"), tasksLeft(10));
-        const QMap<int, int> left{{3, 7}, {9, 1}, {10, 10}};
+        QStringList seen;
+        f->platform.onMessage = [&](const Message &m) { seen << m.text + (f->form->isVisible() ? u""_s : u" (hidden)"_s); };
         for (int right = 1; right <= 20; ++right) {
-            // Wrong answers neither bring a game nor move the next one.
-            if (right % 3 == 1)
-                pressEnter();
-            m_platform->messages.clear();
-            answerRight();
-            QCOMPARE(announced, right / 10);
-            QCOMPARE(m_platform->messages.size(), right % 10 == 0 ? 1 : 0);
-            QCOMPARE(m_form->isVisible(), right % 10 != 0);
+            f->play(right % 3 ? u"R"_s : u"ER"_s);
+            QCOMPARE(playing(), right % 10 == 0);
+            f->play(right == 3 || right == 12 ? u"P4"_s : QString());
             if (right % 10 == 0) {
-                // The first game has the design's card backs, every later one the darker ones.
-                QVERIFY(playing());
-                QCOMPARE(board(), freshBoard(Dealt, right == 10 ? DesignBack : PlayedBack));
-                const QString task = label("Bezeichnung1");
-                m_platform->answers << MsgResult::Yes;
-                clickStop();
-                QCOMPARE(label("Bezeichnung1"), task);
+                QCOMPARE(board(), fresh(Dealt, right == 10 ? "#0000c0" : "#000080"));
+                const QString task = f->caption("Bezeichnung1");
+                f->platform.answers << MsgResult::Yes;
+                right == 10 ? stop() : void(memory()->close());
+                QCOMPARE(f->caption("Bezeichnung1") + f->form->state().TypedAnswer, task);
             }
-            if (left.contains(right))
-                QCOMPARE(clickPicture("Bild4"), tasksLeft(left[right]));
         }
-        QCOMPARE(label("Bezeichnung3"), QStringLiteral("7"));
-        m_platform->onMessage = nullptr;
+        f->play(u"P3"_s);
+        const QString announced = u"Jetzt gibt es eine Belohnung."_s;
+        QCOMPARE(seen.filter(u"Aufgaben"_s) + seen.filter(u"Jetzt"_s) + seen.filter(u"Spiel jetzt"_s),
+                 (QStringList{u"Noch 7 Aufgaben bis zur Spielrunde!"_s, u"Noch 8 Aufgaben bis zur Spielrunde!"_s,
+                              u"Nach 10 Aufgaben gibt es eine Spielrunde!"_s, announced, announced,
+                              u"  Das Spiel jetzt beenden? (hidden)"_s, u"  Das Spiel jetzt beenden? (hidden)"_s}));
+        QVERIFY(f->platform.messages.contains(Message{announced, 64, u"Memoryspiel"_s}));
+        QVERIFY(f->platform.messages.contains(Message{u"Noch 7 Aufgaben bis zur Spielrunde!"_s, 48, u"Belohnung"_s}));
+        QCOMPARE(f->caption("Bezeichnung3") + f->caption("Bezeichnung4"), u"620"_s);
     }
 
     void deals()
     {
-        Modul1 state;
-        Form5 form(state, *m_platform, [] {});
+        Form5 form(f->form->state(), f->platform, [] {});
+        Modul1 &s = f->form->state();
         // A repeated draw is drawn again: 1, 1 again, then 18, which becomes 9.
-        m_platform->randoms << 0.0 << 0.01 << 0.99;
+        f->platform.randoms << 0.0 << 0.01 << 0.99;
         for (unsigned seed = 0; seed < 300; ++seed) {
-            m_platform->reseed(seed);
-            state.FirstCard = state.SecondCard = state.ClickedCard = 3;
+            f->platform.fallback.seed(seed);
+            s.FirstCard = s.SecondCard = s.ClickedCard = 3;
             form.DealCards();
-            QList<int> values(state.CardValues.begin() + 1, state.CardValues.begin() + 19);
-            if (seed == 0)
-                QCOMPARE(values.mid(0, 2), (QList<int>{1, 9}));
+            QList<int> values(s.CardValues.begin() + 1, s.CardValues.begin() + 19);
+            QVERIFY(seed || values.mid(0, 2) == QList<int>({1, 9}));
             std::ranges::sort(values);
             QCOMPARE(values, (QList<int>{1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7, 8, 8, 9, 9}));
-            QCOMPARE(state.TypedAnswer, Dealt);
-            QCOMPARE(state.FirstCard + state.SecondCard + state.ClickedCard, 0);
+            QCOMPARE(s.TypedAnswer + QString::number(s.FirstCard + s.SecondCard + s.ClickedCard), Dealt + u'0');
         }
         QCOMPARE(control<Label>(&form, "Bezeichnung19")->caption(),
-                 QStringLiteral(" Immer zwei Felder haben die gleiche Zahl, klicke   jedes Einzelfeld an und suche "
-                                "alle Zahlenpaare !"));
-    }
-
-    void perfectGame()
-    {
-        QVERIFY(startGame());
-        const QString task = label("Bezeichnung1");
-        m_platform->onMessage = [this](const Message &) { QCOMPARE(counter(), QStringLiteral("9")); };
-        for (int number = 1; number <= 9; ++number) {
-            click(cardOf(number));
-            QCOMPARE(counter() + faceOf(cardOf(number)), QString::number(number) + up(number));
-            click(cardOf(number, 1));
-            if (number < 9)
-                QCOMPARE(counter() + faceOf(cardOf(number)), QString::number(number + 1) + up(number, true));
-        }
-        QCOMPARE(m_platform->messages.size(), 2);
-        QCOMPARE(m_platform->messages.last(),
-                 (Message{QStringLiteral("  Das Spiel ist beendet!"), 0, QStringLiteral("Memory")}));
-        QCOMPARE(board(), freshBoard(QString(), PlayedBack));
-        QVERIFY(memory()->isHidden() && m_form->isVisible());
-        QCOMPARE(label("Bezeichnung1"), task);
-        QCOMPARE(label("Bezeichnung4") + label("Bezeichnung3"), QStringLiteral("100"));
+                 u" Immer zwei Felder haben die gleiche Zahl, klicke   jedes Einzelfeld an und suche alle Zahlenpaare !"_s);
     }
 
     void turns()
     {
-        // An info window left open is the one way back to the main window during a game.
-        QTest::mouseClick(control<PictureButton>(m_form.get(), "Bild5"), Qt::LeftButton);
-        QVERIFY(startGame());
+        while (!playing())
+            f->play(u"R"_s);
         const int one = cardOf(1), two = cardOf(2), three = cardOf(3), partner = cardOf(3, 1);
-        click(one);
-        QVERIFY(unchangedBy({one}));
-        click(two);
-        QCOMPARE(counter() + faceOf(two), QStringLiteral("2") + up(2));
-        // An unmatched pair stays open until the next face-down card, which opens in the same click.
-        QVERIFY(unchangedBy({one, two}));
-        click(three);
-        QCOMPARE((QStringList{counter(), faceOf(one), faceOf(two), faceOf(three)}),
-                 (QStringList{QStringLiteral("2"), Down, Down, up(3)}));
-        click(partner);
+        // Clicks on open cards change nothing; an unmatched pair stays open until the next
+        // face-down card, which opens in the same click.
+        click({one, one, two});
+        const QStringList pairOpen = board();
+        click({one, two});
+        QCOMPARE(board(), pairOpen);
+        QCOMPARE(counter() + face(two), u"2"_s + up(2));
+        click({three});
+        const QString down = ::face(0, "#0000c0", u"verdeckt"_s);
+        QCOMPARE((QStringList{counter(), face(one), face(two), face(three)}), (QStringList{u"2"_s, down, down, up(3)}));
+        click({partner});
         QString status = Dealt;
         status[three - 1] = status[partner - 1] = u'0';
-        QCOMPARE(counter() + m_form->state().TypedAnswer, QStringLiteral("3") + status);
-        QVERIFY(unchangedBy({three, partner}));
-        // A found pair stays white when the next turn starts.
-        click(one);
-        QCOMPARE((QStringList{faceOf(one), faceOf(three), faceOf(partner)}),
-                 (QStringList{up(1), up(3, true), up(3, true)}));
-        QVERIFY(unchangedBy({partner}));
-        // It brings the game to the front instead, so that the answer entry cannot touch the card status.
+        QCOMPARE(counter() + f->form->state().TypedAnswer, u"3"_s + status);
+        // A found pair stays white when the next turn starts, and ignores clicks.
+        click({one, partner});
+        QCOMPARE((QStringList{counter(), face(one), face(three), face(partner)}), (QStringList{u"3"_s, up(1), found(3), found(3)}));
+        // Nein to STOP, or to closing the window, leaves the game as it was.
         const QStringList before = board();
-        m_form->infoWindow()->Bild1_Click();
-        m_form->showMainWindow();
-        QVERIFY(m_form->isHidden() && m_form->infoWindow()->isHidden() && memory()->isVisible());
+        f->platform.answers << MsgResult::No << MsgResult::No;
+        stop(), memory()->close();
         QCOMPARE(board(), before);
-        QCOMPARE(m_platform->messages.size(), 1);
-    }
-
-    void stop_data()
-    {
-        QTest::addColumn<bool>("frame");
-        QTest::addColumn<int>("answer");
-        for (const bool frame : {false, true}) {
-            QTest::addRow("%s, Nein", frame ? "frame" : "STOP") << frame << int(MsgResult::No);
-            QTest::addRow("%s, Ja", frame ? "frame" : "STOP") << frame << int(MsgResult::Yes);
-        }
-    }
-
-    void stop()
-    {
-        QFETCH(bool, frame);
-        QFETCH(int, answer);
-        QVERIFY(startGame());
-        click(cardOf(4));
-        click(cardOf(4, 1));
-        click(cardOf(5));
-        const QStringList before = board();
-        m_platform->answers << answer;
-        if (frame)
-            memory()->close();
-        else
-            clickStop();
-        QCOMPARE(m_platform->messages.size(), 2);
-        QCOMPARE(m_platform->messages.last(),
-                 (Message{QStringLiteral("  Das Spiel jetzt beenden?"), 20, QStringLiteral("Memory")}));
-        if (answer == MsgResult::Yes) {
-            QCOMPARE(board(), freshBoard(QString(), PlayedBack));
-            QVERIFY(memory()->isHidden() && m_form->isVisible());
-            return;
-        }
-        QCOMPARE(board(), before);
-        QVERIFY(memory()->isVisible() && m_form->isHidden());
-        // The game goes on where it was.
-        click(cardOf(5, 1));
-        QCOMPARE(faceOf(cardOf(5)), up(5, true));
+        QCOMPARE(f->platform.messages.last(), (Message{u"  Das Spiel jetzt beenden?"_s, 20, u"Memory"_s}));
+        // The turn that finds the last pair is not counted; then the board is reset for the next game.
+        f->platform.onMessage = [this](const Message &) { QCOMPARE(counter(), u"10"_s); };
+        click({cardOf(1, 1)});
+        for (const int number : {2, 4, 5, 6, 7, 8, 9})
+            click({cardOf(number), cardOf(number, 1)});
+        QCOMPARE(f->platform.messages.last(), (Message{u"  Das Spiel ist beendet!"_s, 0, u"Memory"_s}));
+        QCOMPARE(board(), fresh(QString(), "#000080"));
+        QVERIFY(memory()->isHidden() && f->form->isVisible());
     }
 };
 
-VUVERE_TEST_MAIN(TestMemory)
+VUVERE_TEST_MAIN(TestForm5)
 #include "tst_form5.moc"

@@ -2,8 +2,9 @@
 
 #include "platform/platform.h"
 
-#include <QList>
+#include <QApplication>
 #include <QQueue>
+#include <QWidget>
 
 #include <functional>
 #include <random>
@@ -21,45 +22,57 @@ public:
         bool operator==(const Message &) const = default;
     };
 
-    // Queued answers; when empty, a box answers with its default button and an input box
-    // with Cancel.
+    // Answers for the Ja/Nein boxes; when empty, a box answers with its default button, an
+    // input box with Cancel, and a seeded generator gives the random numbers.
     QQueue<int> answers;
     QQueue<QString> inputs;
-    // Queued random numbers; when empty, a seeded generator takes over.
     QQueue<double> randoms;
-    double timer = 43200.0;
+    std::mt19937 fallback{12345};
     QSizeF screenTwips = {1280 * 15.0, 1024 * 15.0};
     bool clipboardFails = false;
     // Runs while a message box is "open", to look at the windows behind it.
     std::function<void(const Message &)> onMessage;
 
     QList<Message> messages;
-    QList<QPair<QString, QString>> inputPrompts;
+    QStringList prompts, clipboardWrites;
     QList<double> seeds;
-    int beeps = 0;
-    int clipboardClears = 0;
-    QStringList clipboardWrites;
     QString clipboard;
-    // "show Form5", "hide Form1", … in call order.
-    QStringList windowCalls;
+    int beeps = 0;
     bool ended = false;
 
-    int rtcMsgBox(const QString &text, int style, const QString &title) override;
-    QString rtcInputBox(const QString &prompt, const QString &title) override;
+    int rtcMsgBox(const QString &text, int style, const QString &title) override
+    {
+        messages.append({text, style, title});
+        if (onMessage)
+            onMessage(messages.last());
+        if ((style & 0x0F) != MsgStyle::YesNo)
+            return MsgResult::Ok;
+        if (!answers.isEmpty())
+            return answers.dequeue();
+        return style & MsgStyle::DefaultButton2 ? MsgResult::No : MsgResult::Yes;
+    }
+    QString rtcInputBox(const QString &prompt, const QString &title) override
+    {
+        prompts << prompt + u'|' + title;
+        return inputs.isEmpty() ? QString() : inputs.dequeue();
+    }
     void rtcBeep() override { ++beeps; }
-    void rtcRandomize(double seed) override { seeds.append(seed); }
-    double rtcRandomNext() override;
-    double rtcGetTimer() override { return timer; }
-    void clearClipboard() override;
-    void setClipboardText(const QString &text) override;
+    void rtcRandomize(double seed) override { seeds << seed; }
+    double rtcRandomNext() override
+    {
+        return randoms.isEmpty() ? std::uniform_real_distribution<double>(0, 1)(fallback) : randoms.dequeue();
+    }
+    double rtcGetTimer() override { return 43200.0; }
+    void clearClipboard() override { clipboard = clipboardFails ? clipboard : QString(); }
+    void setClipboardText(const QString &text) override { clipboardWrites << text, clipboard = clipboardFails ? clipboard : text; }
     QString clipboardText() override { return clipboard; }
     QSizeF screenSizeTwips() override { return screenTwips; }
-    void showWindow(QWidget *window, bool modal) override;
-    void hideWindow(QWidget *window) override;
-    void endProgram() override;
-
-    void reseed(unsigned seed) { m_fallback.seed(seed); }
-
-private:
-    std::mt19937 m_fallback{12345};
+    void showWindow(QWidget *window, bool) override { window->show(), window->activateWindow(); }
+    void hideWindow(QWidget *window) override { window->hide(); }
+    void endProgram() override
+    {
+        ended = true;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            window->hide();
+    }
 };

@@ -1,0 +1,129 @@
+#include "test_support.h"
+
+#include "info_window/qrwlabel.h"
+#include "layout/picture_button.h"
+#include "layout/shape.h"
+#include "memory/form5.h"
+
+#include <QFontInfo>
+#include <QStyle>
+
+namespace {
+// name | back | text colour | points, b for bold | l, r or c aligned, b bordered, w wrapped | text | spoken name
+const char *const Form1Looks[] = {
+    "Form1|#80ffff", "Bezeichnung1|#80ffff|#000080|24b|r", "Bezeichnung2|#80ffff|#000000|24b|l", "Liste1|#00ffff",
+    "Befehl1|||9.75b||1", "Befehl10|||9.75b||0", "Befehl18|||8.25b||<---   |Löschen", "Befehl11|||8.25b||OK",
+    "Bild1||||||Ende", "Bild3||||||Belohnung", "Bild2||||||Auswertung", "Bild7||||||Hilfe", "Bild6||||||Check",
+    "Bild9||||||Name", "Bild4||||||Memo", "Bild8||||||Tasten", "Bild5||||||Info"};
+const char *const Form5Looks[] = {
+    "Form5|#80ffff", "Befehl1|||8.25b||STOP", "Bezeichnung19|#80ffff|#0000c0|8.25b|lbw",
+    "Bezeichnung21|#80ffff||9.75b|r|1", "Bezeichnung20|#80ffff||9.75b|l|. Runde", "Bezeichnung18|#0000c0|#ffffff|13.5b|lbw||Karte 18"};
+const char *const QrwlabelLooks[] = {
+    "QRWLABEL|#80ffff", "Bezeichnung2|#000080|#ff00ff|18b|c|Q", "Bezeichnung3|#000080|#00ffff|18b|c|R",
+    "Bezeichnung4|#000080|#80ff80|18b|c|W", "Bezeichnung5|#000080|#ffffff|18b|l| 1 x 1 groß",
+    "Bezeichnung6|#000080|#ffffff|8.25|lw", "Bezeichnung7|#80ffff|#000000|9.75|cbw",
+    "Bezeichnung8|#000080|#80ffff|8.25b|c|www.qrw.example", "Bild1|#80ffff|||||Schließen", "Bezeichnung1|#80ffff|#000080|18b|c|O k a y|Okay"};
+
+QString look(QWidget *w)
+{
+    const auto *label = qobject_cast<QLabel *>(w);
+    const auto *button = qobject_cast<QAbstractButton *>(w);
+    QString flags;
+    if (label) {
+        flags += label->alignment() & Qt::AlignRight ? u'r' : label->alignment() & Qt::AlignHCenter ? u'c' : u'l';
+        flags += QString(label->frameShape() == QFrame::Box, u'b') + QString(label->wordWrap(), u'w');
+    }
+    return QStringList{w->objectName(), w->palette().window().color().name(), w->palette().windowText().color().name(),
+                       QString::number(w->font().pointSizeF()) + QString(w->font().bold(), u'b'), flags,
+                       label ? static_cast<const Label *>(label)->caption() : button ? button->text() : QString(),
+                       w->accessibleName()}.join(u'|');
+}
+}
+
+// The windows checked for what their tables cannot vouch for themselves: the design's colours,
+// fonts, names and regular rows, texts that fit, controls that do not overlap, and the painting.
+class TestLayout : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void windows_data()
+    {
+        QTest::addColumn<int>("window");
+        QTest::newRow("Form1") << 0;
+        QTest::newRow("Form5") << 1;
+        QTest::newRow("QRWLABEL") << 2;
+    }
+
+    void windows()
+    {
+        QFETCH(int, window);
+        Form1Fixture f;
+        f.play(window == 1 ? QString(10, u'R') : QString());
+        if (window == 2)
+            f.form->Bild5_Click();
+        QWidget *w = QList<QWidget *>{f.form.get(), f.form->memoryWindow(), f.form->infoWindow()}[window];
+        // The longest answer there is.
+        f.form->state().ExpectedAnswer = u"810+81=891"_s, f.play(window ? QString() : u"81081891"_s);
+        QCOMPARE(QFontInfo(w->font()).family(), u"Liberation Sans"_s);
+        for (const char *row : QList<std::span<const char *const>>{Form1Looks, Form5Looks, QrwlabelLooks}[window]) {
+            const QStringList expected = QString::fromUtf8(row).split(u'|');
+            QWidget *widget = expected[0] == w->objectName() ? w : control<QWidget>(w, expected[0].toLatin1().constData());
+            const QStringList actual = look(widget).split(u'|');
+            for (qsizetype i = 1; i < expected.size(); ++i)
+                QVERIFY2(expected[i].isEmpty() || actual[i] == expected[i], qPrintable(look(widget) + u" is not "_s + QString::fromUtf8(row)));
+        }
+        // Regular rows: picture buttons, their labels, keys and cards.
+        const auto at = [w](const char *prefix, int n) { return control<QWidget>(w, (prefix + QByteArray::number(n)).constData())->geometry(); };
+        const int pictures[] = {1, 3, 2, 7, 6, 9, 4, 8, 5}, labels[] = {10, 4, 3, 14, 12, 7, 11, 15, 16};
+        for (int i = 0; i < 9 && window == 0; ++i) {
+            QCOMPARE(at("Bild", pictures[i]), QRect(16 + 56 * i, 8, 33, 33));
+            QCOMPARE(at("Bezeichnung", labels[i]).center().x(), 32 + 56 * i);
+            QCOMPARE(look(control<QWidget>(w, ("Bezeichnung" + QByteArray::number(labels[i])).constData())).section(u'|', 1, 3),
+                     u"#00ffff|#000000|8.25b"_s);
+            QCOMPARE(at("Befehl", i + 1), QRect(16 + 40 * i, 200, 33, 33));
+        }
+        for (int k = 1; k <= 18 && window == 1; ++k)
+            QCOMPARE(at("Bezeichnung", k), QRect(32 + 56 * ((k - 1) % 6), 72 + 88 * ((k - 1) / 6), 41, 73));
+        const QList<QWidget *> children = w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        for (QWidget *child : children) {
+            const QByteArray name = child->objectName().toLatin1();
+            const QFontMetrics metrics(child->font());
+            if (auto *label = qobject_cast<QLabel *>(child); label && !label->text().isEmpty()) {
+                // Inside a frame QLabel indents the text by half an "x" on its aligned sides.
+                const int in = label->frameWidth() > 0 ? metrics.horizontalAdvance(u'x') / 2 : 0;
+                const QRect area = label->contentsRect().adjusted(in, label->alignment() & Qt::AlignTop ? in : 0, -in, 0);
+                const int flags = int(label->alignment()) | (label->wordWrap() ? int(Qt::TextWordWrap) : 0);
+                QVERIFY2(area.contains(metrics.boundingRect(area, flags, label->text())), name + " clips its text");
+            } else if (auto *button = qobject_cast<QPushButton *>(child)) {
+                QVERIFY2(metrics.horizontalAdvance(button->text()) + 4 <= button->width() && metrics.height() + 4 <= button->height(), name);
+            }
+            QVERIFY2(w->rect().contains(child->geometry()) || !w->rect().intersects(child->geometry()) || name == "Figur2", name + " is cut by the edge");
+            for (QWidget *other : children) {
+                const QRect overlap = child->geometry() & other->geometry();
+                QVERIFY2(child == other || qobject_cast<Shape *>(child) || qobject_cast<Shape *>(other) || overlap.width() <= 1
+                             || overlap.height() <= 1, name + " covers " + other->objectName().toLatin1());
+            }
+        }
+    }
+
+    // Probes of the painted main window: the bands' fill and outline, labels on their own
+    // background, the pictures, and a picture button's pressed look.
+    void painting()
+    {
+        Form1Fixture f;
+        const QImage image = f.form->grab().toImage();
+        const auto pixel = [&image](int x, int y) { return image.pixelColor(x, y).name(); };
+        QCOMPARE((QStringList{pixel(3, 3), pixel(0, 0), pixel(512, 30), pixel(3, 190), pixel(9, 41), pixel(32, 24)}),
+                 (QStringList{u"#00c0c0"_s, u"#00ffff"_s, u"#00ffff"_s, u"#00c0c0"_s, u"#00ffff"_s, u"#ff0000"_s}));
+        auto *smile = f.get<PictureButton>("Bild3");
+        const QImage up = smile->grab().toImage();
+        QTest::mousePress(smile, Qt::LeftButton);
+        const QImage down = smile->grab().toImage();
+        QTest::mouseRelease(smile, Qt::LeftButton);
+        QCOMPARE(down.pixelColor(0, 0).name(), smile->palette().dark().color().name());
+        QVERIFY(down.copy(1, 1, 31, 31) == up.copy(0, 0, 31, 31) && up != down);
+    }
+};
+
+VUVERE_TEST_MAIN(TestLayout)
+#include "tst_layout.moc"

@@ -1,0 +1,199 @@
+#include "test_support.h"
+
+#include "info_window/qrwlabel.h"
+
+namespace {
+const QString E1 = u" 4 7 · 8 = _____ + ___ = _____"_s, E2 = u" 1 2 · 9 = _____ + ___ = _____"_s;
+const QString Guest = u"Vuvere Rovivudevu: Freund und Gast"_s;
+const QString Copy = u"Fehlerliste von QRW-Vuvere Rovivudevu:\r\n\r\n"_s + E1 + u"\r\n"_s + E2 + u"\r\n"_s;
+// The main window's messages, a letter each.
+const QMap<QChar, Message> Messages{
+    {u'W', {u"Das ist leider falsch!\r"_s, 0, u"Rechenfehler"_s}},
+    {u'Q', {u"Dieses Programm jetzt beenden?\r\r"_s, 276, u"Vuvere Rovivudevu"_s}},
+    {u'N', {u"Es sind keine Fehler vorhanden!\r\r"_s, 0, u"Fehlerliste abbrechen"_s}},
+    {u'C', {u"Die Fehlerliste kopieren?\r\r"_s, 292, u"Fehlerliste kopieren"_s}},
+    {u'K', {u"Die Fehlerliste wurde kopiert und kann nun\rin die Textverarbeitung eingefügt werden.\r"_s, 0, u"Fehlerliste kopieren"_s}},
+    {u'F', {u"Die Fehlerliste konnte nicht kopiert werden."_s, 48, u"Fehlerliste kopieren"_s}},
+    {u'H', {u"Rechne so:\r\r73 · 6 = 420 + 18 = 438\r\r8 · 47 = 320 + 56 = 376\r\r"_s, 0, u"Zerlegungsaufgabe"_s}},
+    {u'T', {u"Klicke mit der Maus auf die Knöpfe am unteren Bildschirmrand\roder gib die Ziffern direkt über die Tastatur ein. "
+            "Zum Löschen\rnimmst du die Pfeil-Löschtaste und zur Eingabe die Entertaste.\r\r"_s, 0, u"Tasteneingabe"_s}},
+};
+}
+
+// The main window driven as the child drives it: keys into its QWindow, clicks on its buttons.
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void startState()
+    {
+        Form1Fixture f({800 * 15.0, 600 * 15.0});
+        QCOMPARE(f.form->windowTitle(), Guest);
+        QCOMPARE(f.form->minimumSize(), f.form->maximumSize());
+        QCOMPARE(f.form->state().ExpectedAnswer + f.caption("Bezeichnung1") + f.caption("Bezeichnung2") + f.caption("Bezeichnung3")
+                     + f.caption("Bezeichnung4") + f.caption("Bezeichnung5") + f.caption("Bezeichnung6"), u"320+56=376 4 7 · 8 =0032056"_s);
+        QCOMPARE(f.platform.seeds, (QList<double>{43200.0, 43200.0}));
+        // The partial products are kept out of sight and away from screen readers.
+        for (const char *name : {"Liste1", "Bezeichnung5", "Bezeichnung6"})
+            QVERIFY(!f.form->rect().intersects(f.get<QWidget>(name)->geometry()) && f.get<QWidget>(name)->isHidden() != (name[0] == 'L'));
+        QStringList tabStops;
+        for (QWidget *child : f.form->findChildren<QWidget *>())
+            tabStops << (child->focusPolicy() & Qt::TabFocus ? child->objectName() : QString());
+        QCOMPARE(tabStops.filter(u"e"_s), (QStringList{u"Befehl11"_s, u"Liste1"_s}));
+        // The outer frame lies in the middle of the screen, a smaller screen giving negative edges.
+        QVERIFY((f.form->frameGeometry().center() - QPoint(400, 300)).manhattanLength() <= 4);
+        Form1Fixture small({300 * 15.0, 200 * 15.0});
+        QVERIFY((small.form->frameGeometry().center() - QPoint(150, 100)).manhattanLength() <= 4);
+    }
+
+    void play_data()
+    {
+        QTest::addColumn<QString>("script");
+        // The answers, y or n | the name typed | ! for a clipboard that fails.
+        QTest::addColumn<QString>("given");
+        // The answer shown | wrong/right answers counted | entries listed | the messages | d: the
+        // delete button keeps the focus, e: the program has ended.
+        QTest::addColumn<QString>("outcome");
+        const auto row = [](const char *tag, const QString &script, const QString &given, const QString &outcome) {
+            QTest::newRow(tag) << script << given << outcome;
+        };
+        row("separators follow the length", u"320"_s, {}, u"320+|0/0|0"_s);
+        row("keypad digits", u"k3k2k0k5k6k3k7k6"_s, {}, u"320+56=376|0/0|0"_s);
+        row("deleted separator stays out", u"320b5"_s, {}, u"3205|0/0|0"_s);
+        row("separator returns with its digit", u"320bb0"_s, {}, u"320+|0/0|0"_s);
+        row("delete button removes one", u"3205d"_s, {}, u"320+|0/0|0||d"_s);
+        row("delete button on one character", u"3d"_s, {}, u"|0/0|0"_s);
+        row("backspace with Ctrl, and on empty", u"32cbbb"_s, {}, u"|0/0|0"_s);
+        row("a sign replaces all", u"3205>"_s, {}, u">|0/0|0"_s);
+        row("digits after a sign", u"<12"_s, {}, u"<12+|0/0|0"_s);
+        row("plus sign", u"1+2"_s, {}, u"+2|0/0|0"_s);
+        row("equals sign", u"7="_s, {}, u"=|0/0|0"_s);
+        row("twenty characters at most", u"320563761111111111111111"_s, {}, u"320+56=3761111111111|0/0|0"_s);
+        row("other keys change nothing", u"1a-*.,c2"_s, {}, u"1|0/0|0"_s);
+        row("digit buttons", u"D"_s, {}, u"123+45=67890|0/0|0"_s);
+        row("nothing typed is wrong", u"E"_s, {}, u"|1/0|1|W"_s);
+        row("a leading zero is wrong", u"032056376E"_s, {}, u"|1/0|1|W"_s);
+        row("keypad Enter checks once", u"32K"_s, {}, u"|1/0|1|W"_s);
+        row("OK checks once", u"32O"_s, {}, u"|1/0|1|W"_s);
+        row("Enter on the delete button checks once", u"32dE"_s, {}, u"|1/0|1|W|d"_s);
+        row("three tries, one entry", u"EEE"_s, {}, u"|3/0|1|WWW"_s);
+        row("right answer", u"32056376E"_s, {}, u"|0/1|0"_s);
+        row("each task listed once, in order", u"ERERE"_s, {}, u"|3/2|2|WWW"_s);
+        row("Esc, then Nein, keeps the answer", u"32X"_s, {}, u"32|0/0|0|Q"_s);
+        row("Ende, Ja", u"3P1"_s, u"y"_s, u"3|0/0|0|Q|e"_s);
+        row("help and keys", u"3P7P8"_s, {}, u"3|0/0|0|HT"_s);
+        row("Check, empty list", u"P6"_s, {}, u"|0/0|0|N"_s);
+        row("Check, Nein", u"EREP6"_s, u"n"_s, u"|2/1|2|WWC"_s);
+        row("Check, Ja, then again", u"EREP6P6"_s, u"y"_s, u"|2/1|0|WWCKN"_s);
+        row("Check, the copy fails", u"EREP6"_s, u"y||!"_s, u"|2/1|2|WWCF"_s);
+        row("Name, cancelled", u"E3P9"_s, {}, u"3|1/0|1|W"_s);
+        row("Name, empty list", u"3P9"_s, u"|Anna"_s, u"3|0/0|0"_s);
+        row("Name, Nein empties the list", u"EREP9"_s, u"n|Anna"_s, u"|2/1|0|WWC"_s);
+        row("Name, Ja copies", u"EREP9"_s, u"y|Ben"_s, u"|2/1|0|WWCK"_s);
+        row("Name, a failed copy keeps the list", u"EREP9"_s, u"y|Ben|!"_s, u"|2/1|2|WWCF"_s);
+        row("Name of blanks", u"P9"_s, u"|   "_s, u"|0/0|0"_s);
+        row("Name with the modified marker", u"P9"_s, u"|[*]"_s, u"|0/0|0"_s);
+        row("Info", u"3P5"_s, {}, u"3|0/0|0"_s);
+    }
+
+    // While the export asks, the list is shown and the new name is already in the title.
+    void play()
+    {
+        QFETCH(QString, script);
+        QFETCH(QString, given);
+        QFETCH(QString, outcome);
+        const QStringList in = (given + u"||"_s).split(u'|'), out = (outcome + u"||"_s).split(u'|');
+        Form1Fixture f;
+        for (const QChar answer : in[0])
+            f.platform.answers << (answer == u'y' ? MsgResult::Yes : MsgResult::No);
+        f.platform.inputs << in[1];
+        f.platform.clipboardFails = in[2] == u"!";
+        const QString title = in[1].isEmpty() ? Guest : u"Vuvere Rovivudevu: "_s + in[1];
+        QString export_;
+        f.platform.onMessage = [&](const Message &m) {
+            if (m.title.startsWith(u"Fehlerliste"_s))
+                export_ += QString::number(f.get<QListWidget>("Liste1")->x()) + (f.form->windowHandle()->title() == title ? u" "_s : u"? "_s);
+        };
+        f.play(script);
+        QCOMPARE(f.caption("Bezeichnung2"), out[0]);
+        QCOMPARE(f.caption("Bezeichnung3") + u'/' + f.caption("Bezeichnung4"), out[1]);
+        QCOMPARE(f.entries(), QStringList({E1, E2}).mid(0, out[2].toInt()));
+        QList<Message> messages;
+        for (const QChar letter : out[3])
+            messages << Messages[letter];
+        QCOMPARE(f.platform.messages, messages);
+        QCOMPARE(f.platform.beeps, out[3].count(u'W'));
+        QCOMPARE(f.platform.clipboard, out[3].contains(u'K') ? Copy : QString());
+        QCOMPARE(export_.count(u'?') + f.get<QListWidget>("Liste1")->x(), 560);
+        QCOMPARE(export_.count(u"240"_s), out[3].count(u'C') + out[3].count(u'N'));
+        QCOMPARE(f.platform.prompts, QStringList(script.count(u"P9"_s), u"Name eingeben:|Neuer Benutzer"_s));
+        QCOMPARE(f.form->windowHandle()->title(), title);
+        QCOMPARE(f.form->state().TypedAnswer, f.platform.ended ? out[0] : f.caption("Bezeichnung2"));
+        QCOMPARE(f.platform.ended, out[4] == u"e");
+        QCOMPARE(QApplication::focusWidget(), out[4] == u"d" ? f.get<QWidget>("Befehl18") : f.platform.ended ? nullptr : f.get<QWidget>("Befehl11"));
+        QCOMPARE(f.form->infoWindow() && f.form->infoWindow()->isVisible(), script.contains(u"P5"_s));
+    }
+
+    void counters()
+    {
+        Form1Fixture f;
+        QStringList shownWhileOpen;
+        f.platform.onMessage = [&](const Message &) { shownWhileOpen << f.caption("Bezeichnung2"); };
+        f.play(u"32E"_s + QString(49, u'E'));
+        QCOMPARE(shownWhileOpen.first(), u"32"_s);
+        const auto colours = [&f] {
+            return QList<QColor>{f.form->palette().window().color(), f.get("Bezeichnung1")->palette().window().color(),
+                                 f.get("Bezeichnung2")->palette().window().color()};
+        };
+        QCOMPARE(colours(), QList<QColor>(3, QColor(128, 255, 255)));
+        f.play(u"ERE"_s);
+        QCOMPARE(colours(), QList<QColor>(3, QColor(255, 0, 0)));
+        // The error counter stops at its largest value; the answer is still beeped and listed.
+        f.form->state().ErrorCount = 32766;
+        f.play(u"ERE"_s);
+        QCOMPARE(f.caption("Bezeichnung3") + u'/' + f.caption("Bezeichnung4") + QString::number(f.platform.beeps), u"32767/254"_s);
+        QCOMPARE(f.entries(), (QStringList{E1, E2}));
+        // Right answers have no 16-bit limit.
+        f.form->state().CorrectCount = 32767;
+        f.get("Bezeichnung4")->setCaption(u"32767"_s);
+        f.play(u"R"_s);
+        QCOMPARE(f.caption("Bezeichnung4"), u"32768"_s);
+        QCOMPARE(colours(), QList<QColor>(3, QColor(255, 0, 0)));
+    }
+
+    void evaluation_data()
+    {
+        QTest::addColumn<int>("errors");
+        QTest::addColumn<int>("right");
+        QTest::addColumn<QString>("text");
+        const auto row = [](int errors, int right, int percent, const char *words) {
+            QTest::addRow("%d of %d", errors, right) << errors << right << u"Du hast %1% Fehler:\n\r\n\r"_s.arg(percent) + QString::fromUtf8(words);
+        };
+        QTest::newRow("no right answer yet") << 5 << 0 << u"Du hast noch keine richtige Lösung!"_s;
+        row(0, 1, 0, "Das ist einfach Spitze!");
+        row(1, 20, 5, "Das hast du prima gemacht!");
+        row(1, 10, 10, "Das hast du gut gemacht!");
+        row(29, 100, 28, "Das klappt schon fast gut!");
+        row(3, 10, 30, "Schon recht ordentlich!");
+        row(2, 5, 40, "Das geht gerade noch so!");
+        row(29, 50, 57, "Du musst noch etwas üben!");
+        row(2, 3, 66, "Du musst viel mehr üben!");
+        row(60, 10, 600, "Du machst zu viele Fehler!");
+    }
+
+    // The percentage is the quotient times 100, cut, not rounded; each band starts at its limit.
+    void evaluation()
+    {
+        QFETCH(int, errors);
+        QFETCH(int, right);
+        QFETCH(QString, text);
+        Form1Fixture f;
+        f.form->state().ErrorCount = std::int16_t(errors);
+        f.form->state().CorrectCount = right;
+        f.play(u"P2"_s);
+        QCOMPARE(f.platform.messages, (QList<Message>{{text, 64, u"Fehler"_s}}));
+    }
+};
+
+VUVERE_TEST_MAIN(TestForm1)
+#include "tst_form1.moc"
