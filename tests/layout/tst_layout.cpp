@@ -122,6 +122,12 @@ private Q_SLOTS:
         QTest::mouseRelease(smile, Qt::LeftButton);
         QCOMPARE(down.pixelColor(0, 0).name(), smile->palette().dark().color().name());
         QVERIFY(down.copy(1, 1, 31, 31) == up.copy(0, 0, 31, 31) && up != down);
+        // The Memory window's frame is an outline around the cards; the info window's panel is filled.
+        f.play(QString(10, u'R'));
+        f.form->Bild5_Click();
+        const QImage memory = f.form->memoryWindow()->grab().toImage(), info = f.form->infoWindow()->grab().toImage();
+        QCOMPARE((QStringList{memory.pixelColor(16, 56).name(), memory.pixelColor(17, 57).name(), memory.pixelColor(33, 74).name(),
+                              info.pixelColor(9, 100).name()}), (QStringList{u"#000000"_s, u"#80ffff"_s, u"#0000c0"_s, u"#000080"_s}));
     }
 };
 
