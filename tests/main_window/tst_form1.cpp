@@ -3,7 +3,7 @@
 #include "info_window/qrwlabel.h"
 
 namespace {
-const QString E1 = u" 4 7 · 8 = _____ + ___ = _____"_s, E2 = u" 1 2 · 9 = _____ + ___ = _____"_s;
+const QString E1 = u" 4 7 · 8 = _____ + ___ = _____"_s, E2 = u" 9 · 1 2 = _____ + ___ = _____"_s;
 const QString Guest = u"Vuvere Rovivudevu: Freund und Gast"_s;
 const QString Copy = u"Fehlerliste von QRW-Vuvere Rovivudevu:\r\n\r\n"_s + E1 + u"\r\n"_s + E2 + u"\r\n"_s;
 // The main window's messages, a letter each.

@@ -47,7 +47,7 @@ struct Form1Fixture
     // Keys and clicks, one a character: digits and signs are typed; k and c put the keypad and
     // Ctrl on the next key; b Backspace, E Enter, K keypad Enter, X Esc; d and O click the delete
     // and the OK button, D the ten digit buttons, P and a digit that picture button; R answers
-    // right, with 12 · 9 to follow.
+    // right, with 9 · 12 to follow.
     void play(const QString &script)
     {
         QWindow *window = form->windowHandle();
@@ -69,7 +69,7 @@ struct Form1Fixture
                     click("Befehl" + QByteArray::number(k));
                 break;
             case 'R':
-                queueTask(platform, 9, 1, 2);
+                queueTask(platform, 9, 1, 2, true);
                 play(QString(form->state().ExpectedAnswer).remove(u'+').remove(u'=') + u'E');
                 break;
             default: QTest::keyClick(window, c, modifiers);
