@@ -8,9 +8,10 @@ void setUpApplication()
     QApplication::setApplicationName(QStringLiteral("vuvere-rovivudevu"));
     QApplication::setOrganizationName(QStringLiteral("QRW"));
     QGuiApplication::setDesktopFileName(QStringLiteral("de.qrw.VuvereRovivudevu"));
-    // Drawn once at its design size: a scalable icon would be drawn at four sizes up to
-    // 128 x 128 for the window frame, an eighth of the start-up's work.
+    // Finished pictures from the build, each drawn for its size; QIcon reads a file only when
+    // its size is asked for. Twice a size serves scale 2.
     QIcon icon;
-    icon.addPixmap(QIcon(QStringLiteral(":/pictures/abacus.svg")).pixmap(32, 32));
+    for (const int size : {16, 24, 32, 48, 64, 96, 128})
+        icon.addFile(QStringLiteral(":/icons/abacus-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
 }

@@ -2,6 +2,7 @@
 
 #include "layout/label.h"
 #include "layout/twips.h"
+#include "platform/message_icons.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -42,6 +43,7 @@ int QtPlatform::rtcMsgBox(const QString &text, int style, const QString &title)
     case MsgStyle::Information: box.setIcon(QMessageBox::Information); break;
     default: box.setIcon(QMessageBox::NoIcon); break;
     }
+    box.setIconPixmap(messageIcon(style, box));
     if ((style & 0x0F) == MsgStyle::YesNo) {
         QPushButton *yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
         QPushButton *no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
