@@ -1,5 +1,6 @@
-// Build-time helper: draws an SVG picture into a square PNG of the given size, so that the
-// program loads finished pixels at start-up.
+// Build-time helper: draws an SVG picture into a square PNG file of the given size and, if
+// asked, into a file of raw premultiplied ARGB32 pixels that the program uses in place.
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -9,8 +10,8 @@
 
 int main(int argc, char *argv[])
 {
-    if (argc != 4) {
-        std::fputs("usage: svg_to_png PICTURE.svg SIZE OUT.png\n", stderr);
+    if (argc != 4 && argc != 5) {
+        std::fputs("usage: svg_to_png PICTURE.svg SIZE OUT.png [OUT.argb]\n", stderr);
         return 2;
     }
     QSvgRenderer renderer(QString::fromLocal8Bit(argv[1]));
@@ -22,5 +23,14 @@ int main(int argc, char *argv[])
     QPainter painter(&image);
     renderer.render(&painter);
     painter.end();
-    return image.save(QString::fromLocal8Bit(argv[3])) ? 0 : 1;
+    if (!image.save(QString::fromLocal8Bit(argv[3])))
+        return 1;
+    if (argc == 5) {
+        QFile raw(QString::fromLocal8Bit(argv[4]));
+        const auto bytes = static_cast<qint64>(image.sizeInBytes());
+        if (!raw.open(QIODevice::WriteOnly)
+            || raw.write(reinterpret_cast<const char *>(image.constBits()), bytes) != bytes)
+            return 1;
+    }
+    return 0;
 }
