@@ -11,10 +11,12 @@ if [ "${1:-}" != --inside ]; then
     cmake --preset default -B "$build" -DVUVERE_BENCH=ON >/dev/null
     cmake --build "$build" --target vuvere-rovivudevu bench_floor bench_input startwatch >/dev/null
     tmp=$(mktemp -d)
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -br 3>"$tmp/display" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -br -noreset 3>"$tmp/display" 2>/dev/null &
     xvfb=$!
     trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null; rm -rf "$tmp"' EXIT
     for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
+    # Xvfb names its display before it accepts connections.
+    for _ in $(seq 100); do xdpyinfo -display ":$(cat "$tmp/display")" >/dev/null 2>&1 && break; sleep 0.1; done
     mkdir -m 700 "$tmp/runtime"
     DISPLAY=:$(cat "$tmp/display") XDG_RUNTIME_DIR=$tmp/runtime QT_QPA_PLATFORM=xcb \
         timeout 600 dbus-run-session -- "$0" --inside "$tmp" "$build" 2>"$tmp/errors" || { cat "$tmp/errors" >&2; exit 1; }

@@ -11,6 +11,31 @@ install(FILES ${VUVERE_RESOURCES}/${VUVERE_APP_ID}.metainfo.xml DESTINATION ${CM
 install(FILES ${VUVERE_RESOURCES}/pictures/abacus.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${VUVERE_APP_ID}.svg)
+# The window icon's PNG files from the build, for menus and task bars that want pixels.
+foreach(size 16 24 32 48 64 96 128)
+    install(FILES ${PROJECT_BINARY_DIR}/src/icons/abacus-${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${VUVERE_APP_ID}.png)
+endforeach()
+
+# Debian wants the copyright, the changelog and the manual pages, the last two compressed
+# without a time stamp so that the package builds the same every time.
+set(VUVERE_PACKAGING ${PROJECT_SOURCE_DIR}/packaging)
+set(VUVERE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/${PROJECT_NAME})
+set(compressed)
+foreach(file changelog man/en/${PROJECT_NAME}.6 man/de/${PROJECT_NAME}.6)
+    set(out ${PROJECT_BINARY_DIR}/packaging/${file}.gz)
+    get_filename_component(out_dir ${out} DIRECTORY)
+    add_custom_command(OUTPUT ${out}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${out_dir}
+        COMMAND sh -c "gzip -9n <\"$0\" >\"$1\"" ${VUVERE_PACKAGING}/${file} ${out}
+        DEPENDS ${VUVERE_PACKAGING}/${file} VERBATIM)
+    list(APPEND compressed ${out})
+endforeach()
+add_custom_target(packaging_files ALL DEPENDS ${compressed})
+install(FILES ${VUVERE_PACKAGING}/copyright ${PROJECT_BINARY_DIR}/packaging/changelog.gz DESTINATION ${VUVERE_DOC_DIR})
+install(FILES ${PROJECT_BINARY_DIR}/packaging/man/en/${PROJECT_NAME}.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${PROJECT_BINARY_DIR}/packaging/man/de/${PROJECT_NAME}.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man6)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vuvere-rovivudevu)
@@ -39,8 +64,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "QRW <info@qrw.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The library dependencies come from the binary; the design's font and the beep's sound
-# theme are only looked up at run time.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, sound-theme-freedesktop")
+# The library dependencies come from the binary; the design's font, the beep's sound theme
+# and the sound server's back end are only looked up at run time.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, sound-theme-freedesktop, libcanberra-pulse")
 
 include(CPack)

@@ -9,7 +9,7 @@ packages=(
     libcanberra-dev sound-theme-freedesktop fonts-liberation2
     xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev
     dbus dbus-x11 at-spi2-core python3 python3-pyatspi procps
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file lintian
 )
 
 missing=()

@@ -2,15 +2,22 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
+#include <QResource>
 
 void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("vuvere-rovivudevu"));
     QApplication::setOrganizationName(QStringLiteral("QRW"));
     QGuiApplication::setDesktopFileName(QStringLiteral("de.qrw.VuvereRovivudevu"));
-    // Drawn once at its design size: a scalable icon would be drawn at four sizes up to
-    // 128 x 128 for the window frame, an eighth of the start-up's work.
+    // Pixels drawn by the build and used in place: no picture is drawn and no image file
+    // decoded at start-up. Each size has its own drawing; twice a size serves scale 2.
     QIcon icon;
-    icon.addPixmap(QIcon(QStringLiteral(":/pictures/abacus.svg")).pixmap(32, 32));
+    for (const int size : {16, 24, 32, 48, 64, 96, 128}) {
+        const QResource pixels(QStringLiteral(":/icons/abacus-%1.argb").arg(size));
+        if (pixels.compressionAlgorithm() == QResource::NoCompression && pixels.size() == size * size * 4)
+            icon.addPixmap(QPixmap::fromImage(
+                QImage(pixels.data(), size, size, QImage::Format_ARGB32_Premultiplied)));
+    }
     QApplication::setWindowIcon(icon);
 }

@@ -2,6 +2,7 @@
 
 #include "layout/label.h"
 #include "layout/twips.h"
+#include "platform/message_icons.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -42,6 +43,7 @@ int QtPlatform::rtcMsgBox(const QString &text, int style, const QString &title)
     case MsgStyle::Information: box.setIcon(QMessageBox::Information); break;
     default: box.setIcon(QMessageBox::NoIcon); break;
     }
+    box.setIconPixmap(messageIcon(style, box));
     if ((style & 0x0F) == MsgStyle::YesNo) {
         QPushButton *yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
         QPushButton *no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
@@ -76,11 +78,32 @@ void QtPlatform::rtcBeep()
         return;
     if (!m_soundTried) {
         m_soundTried = true;
-        if (ca_context_create(&m_sound) != CA_SUCCESS)
-            m_sound = nullptr;
+        m_sound = openSoundContext();
     }
-    if (!m_sound || ca_context_play(m_sound, 0, CA_PROP_EVENT_ID, "bell", nullptr) != CA_SUCCESS)
+    if (!m_sound
+        || ca_context_play(m_sound, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION, "Signalton", nullptr)
+               != CA_SUCCESS)
         QApplication::beep();
+}
+
+ca_context *QtPlatform::openSoundContext()
+{
+    ca_context *context = nullptr;
+    if (ca_context_create(&context) != CA_SUCCESS)
+        return nullptr;
+    // Only through the sound server: there the sound follows the event-sounds volume, while
+    // libcanberra's ALSA fallback bypasses it and prints to stderr where there is no card.
+    // Mixers list the sound under the application's name.
+    if (ca_context_set_driver(context, "pulse") != CA_SUCCESS
+        || ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Vuvere Rovivudevu",
+                                   CA_PROP_APPLICATION_ID, "de.qrw.VuvereRovivudevu",
+                                   CA_PROP_APPLICATION_ICON_NAME, "de.qrw.VuvereRovivudevu", nullptr)
+               != CA_SUCCESS
+        || ca_context_open(context) != CA_SUCCESS) {
+        ca_context_destroy(context);
+        return nullptr;
+    }
+    return context;
 }
 
 void QtPlatform::rtcRandomize(double seed)

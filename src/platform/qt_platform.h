@@ -30,6 +30,8 @@ public:
     void endProgram() override;
 
 private:
+    static ca_context *openSoundContext();
+
     std::mt19937_64 m_generator;
     ca_context *m_sound = nullptr;
     bool m_soundTried = false;

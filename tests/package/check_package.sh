@@ -15,15 +15,17 @@ deb=${debs[0]}
 id=de.qrw.VuvereRovivudevu
 contents=$(dpkg-deb -c "$deb")
 for path in usr/bin/vuvere-rovivudevu usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
-    usr/share/icons/hicolor/scalable/apps/$id.svg; do
+    usr/share/icons/hicolor/{scalable/apps/$id.svg,{16x16,24x24,32x32,48x48,64x64,96x96,128x128}/apps/$id.png} \
+    usr/share/doc/vuvere-rovivudevu/{copyright,changelog.gz} usr/share/man/{,de/}man6/vuvere-rovivudevu.6.gz; do
     grep -q " \./$path\$" <<<"$contents" || fail "$path is not in the package"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = vuvere-rovivudevu ] || fail "wrong Package field"
 [[ $(dpkg-deb -f "$deb" Depends) == *libqt6widgets6* ]] || fail "Depends lacks libqt6widgets6"
 recommends=$(dpkg-deb -f "$deb" Recommends)
-for p in fonts-liberation2 sound-theme-freedesktop; do
+for p in fonts-liberation2 sound-theme-freedesktop libcanberra-pulse; do
     [[ $recommends == *$p* ]] || fail "Recommends lacks $p"
 done
+grep -E '^[EW]: |lintian: command not found' <(lintian "$deb" 2>&1) && fail "lintian: errors or warnings above"
 
 dpkg-deb -x "$deb" "$work/root"
 file -b "$work/root/usr/share/icons/hicolor/scalable/apps/$id.svg" | grep -q SVG || fail "the icon is no SVG picture"
