@@ -2,12 +2,48 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QStyleOption>
+#include <QTranslator>
+
+namespace {
+
+// The system style draws a button's focus only after Tab; a child must see from the start
+// which button Enter presses.
+class FocusFrameStyle : public QProxyStyle
+{
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget) const override
+    {
+        if (element != PE_FrameFocusRect || !qobject_cast<const QPushButton *>(widget)) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->setPen(QPen(option->palette.color(QPalette::Active, QPalette::Highlight), 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(QRectF(option->rect).adjusted(1, 1, -1, -1));
+        painter->restore();
+    }
+};
+
+}
 
 void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("vuvere-rovivudevu"));
     QApplication::setOrganizationName(QStringLiteral("QRW"));
     QGuiApplication::setDesktopFileName(QStringLiteral("de.qrw.VuvereRovivudevu"));
+    QApplication::setStyle(new FocusFrameStyle);
+    // Qt's own texts (context menus, standard buttons) in German, whatever the locale says.
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
     // Drawn once at its design size: a scalable icon would be drawn at four sizes up to
     // 128 x 128 for the window frame, an eighth of the start-up's work.
     QIcon icon;

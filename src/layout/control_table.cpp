@@ -5,8 +5,64 @@
 #include "layout/shape.h"
 #include "layout/twips.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QListWidget>
 #include <QPushButton>
+
+namespace {
+
+const QString FrameWatchName = QStringLiteral("frameWatch");
+
+// Waits for the window manager's frame, then centres the window again by its outer size.
+class FrameWatch : public QObject
+{
+public:
+    FrameWatch(QWidget *window, const QRectF &screenTwips, QPoint placed)
+        : QObject(window)
+        , m_screen(screenTwips)
+        , m_placed(placed)
+    {
+        setObjectName(FrameWatchName);
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        auto *window = static_cast<QWidget *>(watched);
+        if (!m_done && window->isVisible() && (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize)) {
+            const QRect frame = window->frameGeometry();
+            if (frame.size() != window->size()) {
+                m_done = true;
+                setObjectName(QString());
+                // The frame or the client still stands where it was put: nobody has moved it.
+                if (frame.topLeft() == m_placed || window->geometry().topLeft() == m_placed)
+                    centreWindow(window, m_screen);
+                deleteLater();
+            }
+        }
+        return false;
+    }
+
+private:
+    QRectF m_screen;
+    QPoint m_placed;
+    bool m_done = false;
+};
+
+// A control without a colour of its own keeps the system's, not the window face's, which
+// turns red as a warning.
+void keepSystemBack(QWidget *widget)
+{
+    const QPalette system = QApplication::palette(widget);
+    QPalette palette = widget->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::Window, system.color(group, QPalette::Window));
+    widget->setPalette(palette);
+}
+
+}
 
 QFont designFont(double pointSize, bool bold)
 {
@@ -27,11 +83,16 @@ void setUpWindow(QWidget *window, const char *name, const QString &caption, QSiz
     window->setFixedSize(twipsToPixels(clientTwips.width()), twipsToPixels(clientTwips.height()));
 }
 
-void centreWindow(QWidget *window, const QSizeF &screenTwips)
+void centreWindow(QWidget *window, const QRectF &screenTwips)
 {
-    const QSizeF outer = pixelsToTwips(window->frameGeometry().size());
-    window->move(twipsToPixels((screenTwips.width() - outer.width()) / 2),
-                 twipsToPixels((screenTwips.height() - outer.height()) / 2));
+    const QSize outerPixels = window->frameGeometry().size();
+    const QSizeF outer = pixelsToTwips(outerPixels);
+    const QPoint placed(twipsToPixels(screenTwips.x() + (screenTwips.width() - outer.width()) / 2),
+                        twipsToPixels(screenTwips.y() + (screenTwips.height() - outer.height()) / 2));
+    window->move(placed);
+    delete window->findChild<QObject *>(FrameWatchName, Qt::FindDirectChildrenOnly);
+    if (outerPixels == window->size())
+        new FrameWatch(window, screenTwips, placed);
 }
 
 void setWindowColour(QWidget *window, const QColor &colour)
@@ -105,6 +166,8 @@ void buildControls(QWidget *parent, std::span<const ControlSpec> controls)
         if (row.kind != ControlKind::Shape) {
             if (row.back.isValid())
                 setBackColour(widget, row.back);
+            else
+                keepSystemBack(widget);
             if (row.fore.isValid())
                 setForeColour(widget, row.fore);
         }

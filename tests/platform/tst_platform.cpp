@@ -167,7 +167,7 @@ void TestPlatform::messageBoxButtons()
             format = box->textFormat();
             QTest::keyClick(box, key);
         });
-        const int result = platform.rtcMsgBox(QStringLiteral("<b>Frage</b>\r\r"), style, QStringLiteral("Titel"));
+        const int result = platform.rtcMsgBox(nullptr, QStringLiteral("<b>Frage</b>\r\r"), style, QStringLiteral("Titel"));
         captions.sort();
         QStringList expected = buttons;
         expected.sort();
@@ -187,14 +187,14 @@ void TestPlatform::inputBoxCancelGivesEmptyText()
         dialog->findChild<QLineEdit *>()->setText(QStringLiteral("Anna"));
         dialog->reject();
     });
-    QCOMPARE(platform.rtcInputBox(QStringLiteral("Name eingeben:"), QStringLiteral("Neuer Benutzer")), QString());
+    QCOMPARE(platform.rtcInputBox(nullptr, QStringLiteral("Name eingeben:"), QStringLiteral("Neuer Benutzer")), QString());
     onModal([](QWidget *modal) {
         auto *dialog = qobject_cast<QInputDialog *>(modal);
         QVERIFY(dialog);
         dialog->findChild<QLineEdit *>()->setText(QStringLiteral(" Anna "));
         dialog->accept();
     });
-    QCOMPARE(platform.rtcInputBox(QStringLiteral("Name eingeben:"), QStringLiteral("Neuer Benutzer")),
+    QCOMPARE(platform.rtcInputBox(nullptr, QStringLiteral("Name eingeben:"), QStringLiteral("Neuer Benutzer")),
              QStringLiteral(" Anna "));
 }
 

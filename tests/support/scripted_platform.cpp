@@ -3,8 +3,9 @@
 #include <QApplication>
 #include <QWidget>
 
-int ScriptedPlatform::rtcMsgBox(const QString &text, int style, const QString &title)
+int ScriptedPlatform::rtcMsgBox(QWidget *owner, const QString &text, int style, const QString &title)
 {
+    owners.append(owner);
     const Message message{text, style, title};
     messages.append(message);
     if (onMessage)
@@ -16,8 +17,9 @@ int ScriptedPlatform::rtcMsgBox(const QString &text, int style, const QString &t
     return (style & MsgStyle::DefaultButton2) ? MsgResult::No : MsgResult::Yes;
 }
 
-QString ScriptedPlatform::rtcInputBox(const QString &prompt, const QString &title)
+QString ScriptedPlatform::rtcInputBox(QWidget *owner, const QString &prompt, const QString &title)
 {
+    owners.append(owner);
     inputPrompts.append({prompt, title});
     return inputs.isEmpty() ? QString() : inputs.dequeue();
 }

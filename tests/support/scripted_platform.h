@@ -29,12 +29,15 @@ public:
     QQueue<double> randoms;
     double timer = 43200.0;
     QSizeF screenTwips = {1280 * 15.0, 1024 * 15.0};
+    QPointF screenOriginTwips;
     bool clipboardFails = false;
     // Runs while a message box is "open", to look at the windows behind it.
     std::function<void(const Message &)> onMessage;
 
     QList<Message> messages;
     QList<QPair<QString, QString>> inputPrompts;
+    // The window that opened each box and input box, in call order.
+    QList<const QWidget *> owners;
     QList<double> seeds;
     int beeps = 0;
     int clipboardClears = 0;
@@ -44,8 +47,8 @@ public:
     QStringList windowCalls;
     bool ended = false;
 
-    int rtcMsgBox(const QString &text, int style, const QString &title) override;
-    QString rtcInputBox(const QString &prompt, const QString &title) override;
+    int rtcMsgBox(QWidget *owner, const QString &text, int style, const QString &title) override;
+    QString rtcInputBox(QWidget *owner, const QString &prompt, const QString &title) override;
     void rtcBeep() override { ++beeps; }
     void rtcRandomize(double seed) override { seeds.append(seed); }
     double rtcRandomNext() override;
@@ -53,7 +56,7 @@ public:
     void clearClipboard() override;
     void setClipboardText(const QString &text) override;
     QString clipboardText() override { return clipboard; }
-    QSizeF screenSizeTwips() override { return screenTwips; }
+    QRectF screenRectTwips(const QWidget *) override { return {screenOriginTwips, screenTwips}; }
     void showWindow(QWidget *window, bool modal) override;
     void hideWindow(QWidget *window) override;
     void endProgram() override;
