@@ -9,17 +9,21 @@
 #include <QEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QWindow>
 
 namespace {
 
 const QString FrameWatchName = QStringLiteral("frameWatch");
 
 // Waits for the window manager's frame, then centres the window again by its outer size.
+// Qt sends no event when only the frame becomes known, so it also looks for a while after
+// the window is shown.
 class FrameWatch : public QObject
 {
 public:
     FrameWatch(QWidget *window, const QRectF &screenTwips, QPoint placed)
         : QObject(window)
+        , m_window(window)
         , m_screen(screenTwips)
         , m_placed(placed)
     {
@@ -27,27 +31,67 @@ public:
         window->installEventFilter(this);
     }
 
-    bool eventFilter(QObject *watched, QEvent *event) override
+    bool eventFilter(QObject *, QEvent *event) override
     {
         const QEvent::Type type = event->type();
-        auto *window = static_cast<QWidget *>(watched);
-        if (!m_done && window->isVisible() && (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize)) {
-            const QRect frame = window->frameGeometry();
-            if (frame.size() != window->size()) {
-                m_done = true;
-                setObjectName(QString());
-                // The frame or the client still stands where it was put: nobody has moved it.
-                if (frame.topLeft() == m_placed || window->geometry().topLeft() == m_placed)
-                    centreWindow(window, m_screen);
-                deleteLater();
-            }
-        }
+        if (type == QEvent::Show && m_timer == 0)
+            m_timer = startTimer(LookInterval);
+        if (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate)
+            look();
         return false;
     }
 
+protected:
+    void timerEvent(QTimerEvent *) override
+    {
+        if (++m_looks > LookCount)
+            finish();
+        else
+            look();
+    }
+
 private:
+    static constexpr int LookInterval = 100;
+    static constexpr int LookCount = 30;
+    static constexpr int NudgeLook = 5;
+
+    void look()
+    {
+        if (m_done || !m_window->isVisible())
+            return;
+        const QRect frame = m_window->frameGeometry();
+        const QRect client = m_window->geometry();
+        // While the window manager reparents the window, Qt may report a frame that does not
+        // hold the client.
+        if (frame == client || !frame.contains(client)) {
+            // Qt may have read the frame before the window manager published it, and reads
+            // it again only after the window is configured: put the frame where the client
+            // is, once, so that the window manager answers.
+            if (m_looks == NudgeLook && m_window->windowHandle())
+                m_window->windowHandle()->setFramePosition(client.topLeft());
+            return;
+        }
+        finish();
+        // The frame or the client still stands where it was put: nobody has moved it.
+        if (frame.topLeft() == m_placed || client.topLeft() == m_placed)
+            centreWindow(m_window, m_screen);
+    }
+
+    void finish()
+    {
+        m_done = true;
+        setObjectName(QString());
+        if (m_timer != 0)
+            killTimer(m_timer);
+        m_timer = 0;
+        deleteLater();
+    }
+
+    QWidget *m_window;
     QRectF m_screen;
     QPoint m_placed;
+    int m_timer = 0;
+    int m_looks = 0;
     bool m_done = false;
 };
 

@@ -102,7 +102,9 @@ void placeBeside(QWidget *box, const QWidget *owner)
         if (covered == 0)
             break;
     }
-    box->move(best);
+    // Unframed, a created window is moved by its client area.
+    const bool framed = box->frameGeometry().size() != box->size();
+    box->move(framed ? best : best + QPoint(frame.left(), frame.top()));
 }
 
 // A box placed once it has its final size; QDialog's own centring has run by then.
