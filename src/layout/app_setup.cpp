@@ -5,7 +5,6 @@
 #include <QLibraryInfo>
 #include <QPainter>
 #include <QProxyStyle>
-#include <QPushButton>
 #include <QStyleOption>
 #include <QTranslator>
 
@@ -16,18 +15,18 @@ namespace {
 class FocusFrameStyle : public QProxyStyle
 {
 public:
-    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
-                       const QWidget *widget) const override
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
     {
-        if (element != PE_FrameFocusRect || !qobject_cast<const QPushButton *>(widget)) {
-            QProxyStyle::drawPrimitive(element, option, painter, widget);
+        QProxyStyle::drawControl(element, option, painter, widget);
+        if (element != CE_PushButton || !(option->state & State_HasFocus))
             return;
-        }
         painter->save();
         painter->setRenderHint(QPainter::Antialiasing, false);
         painter->setPen(QPen(option->palette.color(QPalette::Active, QPalette::Highlight), 2));
         painter->setBrush(Qt::NoBrush);
-        painter->drawRect(QRectF(option->rect).adjusted(1, 1, -1, -1));
+        const QRect inner = subElementRect(SE_PushButtonFocusRect, option, widget);
+        painter->drawRect(QRectF(inner).adjusted(1, 1, -1, -1));
         painter->restore();
     }
 };
