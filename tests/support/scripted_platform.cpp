@@ -3,9 +3,8 @@
 #include <QApplication>
 #include <QWidget>
 
-int ScriptedPlatform::rtcMsgBox(QWidget *owner, const QString &text, int style, const QString &title)
+int ScriptedPlatform::rtcMsgBox(QWidget *, const QString &text, int style, const QString &title)
 {
-    owners.append(owner);
     const Message message{text, style, title};
     messages.append(message);
     if (onMessage)
@@ -17,9 +16,8 @@ int ScriptedPlatform::rtcMsgBox(QWidget *owner, const QString &text, int style, 
     return (style & MsgStyle::DefaultButton2) ? MsgResult::No : MsgResult::Yes;
 }
 
-QString ScriptedPlatform::rtcInputBox(QWidget *owner, const QString &prompt, const QString &title)
+QString ScriptedPlatform::rtcInputBox(QWidget *, const QString &prompt, const QString &title)
 {
-    owners.append(owner);
     inputPrompts.append({prompt, title});
     return inputs.isEmpty() ? QString() : inputs.dequeue();
 }

@@ -36,8 +36,6 @@ public:
 
     QList<Message> messages;
     QList<QPair<QString, QString>> inputPrompts;
-    // The window that opened each box and input box, in call order.
-    QList<const QWidget *> owners;
     QList<double> seeds;
     int beeps = 0;
     int clipboardClears = 0;
