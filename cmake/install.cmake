@@ -64,8 +64,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "QRW <info@qrw.example>")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The library dependencies come from the binary; the design's font, the beep's sound theme
-# and the sound server's back end are only looked up at run time.
+# Qt's own German texts; the library dependencies found in the binary are added to this.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
+# The design's font, the beep's sound theme and the sound server's back end are only looked
+# up at run time.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation2, sound-theme-freedesktop, libcanberra-pulse")
 
 include(CPack)

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins libgl-dev
-    libcanberra-dev sound-theme-freedesktop fonts-liberation2
+    libcanberra-dev sound-theme-freedesktop fonts-liberation2 qt6-translations-l10n
     xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev
     dbus dbus-x11 at-spi2-core python3 python3-pyatspi procps
     desktop-file-utils appstream dpkg-dev file lintian

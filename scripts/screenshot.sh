@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Renders the main window on a private Xvfb and writes it, cropped to the window, to docs/screenshot.png.
+# Renders the main window on a private Xvfb with the box of a wrong answer open and writes it,
+# cropped to the two windows, to docs/screenshot.png.
 # Usage: scripts/screenshot.sh [program] [output]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -35,7 +36,21 @@ pids+=($!)
 window=$(timeout 20 xdotool search --sync --onlyvisible --pid "${pids[1]}" --name '^Vuvere Rovivudevu' | head -n1) || true
 [ -n "$window" ] || { echo "the program showed no window" >&2; exit 1; }
 sleep 1  # let the first paint finish
+# An empty answer is a wrong one.
+xdotool key --window "$window" Return
+box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Rechenfehler$' | head -n1) || true
+[ -n "$box" ] || { echo "the program showed no box" >&2; exit 1; }
+sleep 1
+
+# The smallest rectangle that holds both windows.
+read -r left top right bottom < <(
+    for w in "$window" "$box"; do
+        eval "$(xdotool getwindowgeometry --shell "$w")"
+        echo "$X $Y $((X + WIDTH)) $((Y + HEIGHT))"
+    done | awk 'NR == 1 {l = $1; t = $2; r = $3; b = $4}
+                {l = $1 < l ? $1 : l; t = $2 < t ? $2 : t; r = $3 > r ? $3 : r; b = $4 > b ? $4 : b}
+                END {print l, t, r, b}')
 
 mkdir -p "$(dirname "$output")"
-/usr/bin/import -window "$window" "$output"
+/usr/bin/import -window root -crop "$((right - left))x$((bottom - top))+$left+$top" +repage "$output"
 echo "wrote $output"

@@ -5,6 +5,8 @@
 #include "platform/platform.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QWindow>
 
 QRWLABEL::QRWLABEL(Platform &platform, std::function<void()> showMainWindow, QWidget *parent)
     : QWidget(parent)
@@ -22,6 +24,10 @@ QRWLABEL::QRWLABEL(Platform &platform, std::function<void()> showMainWindow, QWi
     auto *okay = control<Label>(this, "Bezeichnung1");
     okay->setAccessibleName(QStringLiteral("Okay"));
     connect(okay, &Label::clicked, this, &QRWLABEL::Bild1_Click);
+
+    // Activation events arrive before this signal, so it still holds the window active before.
+    m_previousActive = QGuiApplication::focusWindow();
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *window) { m_previousActive = window; });
 }
 
 QString QRWLABEL::freewareText()
@@ -37,14 +43,16 @@ QString QRWLABEL::authorText()
 bool QRWLABEL::event(QEvent *event)
 {
     // The texts are set on showing as well, so that they are there before the first paint.
-    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
+    // Activation from another window of the program centres the window; the whole program
+    // coming back from another application finds no active window before and leaves it.
+    if (event->type() == QEvent::Show || (event->type() == QEvent::WindowActivate && m_previousActive))
         Form_Activate();
     return QWidget::event(event);
 }
 
 void QRWLABEL::Form_Activate()
 {
-    centreWindow(this, m_platform.screenSizeTwips());
+    centreWindow(this, m_platform.screenRectTwips(this));
     Bezeichnung6->setCaption(freewareText());
     Bezeichnung7->setCaption(authorText());
 }

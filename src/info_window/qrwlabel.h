@@ -2,6 +2,7 @@
 
 #include "layout/control_table.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -9,6 +10,7 @@
 
 class Label;
 class Platform;
+class QWindow;
 
 // The program information window.
 class QRWLABEL : public QWidget
@@ -34,4 +36,5 @@ private:
     std::function<void()> m_showMainWindow;
     Label *Bezeichnung6;
     Label *Bezeichnung7;
+    QPointer<QWindow> m_previousActive;
 };

@@ -4,12 +4,47 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QResource>
+#include <QLibraryInfo>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleOption>
+#include <QTranslator>
+
+namespace {
+
+// The system style draws a button's focus only after Tab; a child must see from the start
+// which button Enter presses.
+class FocusFrameStyle : public QProxyStyle
+{
+public:
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        QProxyStyle::drawControl(element, option, painter, widget);
+        if (element != CE_PushButton || !(option->state & State_HasFocus))
+            return;
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->setPen(QPen(option->palette.color(QPalette::Active, QPalette::Highlight), 2));
+        painter->setBrush(Qt::NoBrush);
+        const QRect inner = subElementRect(SE_PushButtonFocusRect, option, widget);
+        painter->drawRect(QRectF(inner).adjusted(1, 1, -1, -1));
+        painter->restore();
+    }
+};
+
+}
 
 void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("vuvere-rovivudevu"));
     QApplication::setOrganizationName(QStringLiteral("QRW"));
     QGuiApplication::setDesktopFileName(QStringLiteral("de.qrw.VuvereRovivudevu"));
+    QApplication::setStyle(new FocusFrameStyle);
+    // Qt's own texts (context menus, standard buttons) in German, whatever the locale says.
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
     // Pixels drawn by the build and used in place: no picture is drawn and no image file
     // decoded at start-up. Each size has its own drawing; twice a size serves scale 2.
     QIcon icon;

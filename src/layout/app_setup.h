@@ -1,5 +1,5 @@
 #pragma once
 
-// Application-wide settings shared by the program and the tests: the design font's
-// replacement, names and the window icon.
+// Application-wide settings shared by the program and the tests: names, the style, Qt's
+// German texts and the window icon.
 void setUpApplication();

@@ -5,8 +5,108 @@
 #include "layout/shape.h"
 #include "layout/twips.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QWindow>
+
+namespace {
+
+const QString FrameWatchName = QStringLiteral("frameWatch");
+
+// Waits for the window manager's frame, then centres the window again by its outer size.
+// Qt sends no event when only the frame becomes known, so it also looks for a while after
+// the window is shown.
+class FrameWatch : public QObject
+{
+public:
+    FrameWatch(QWidget *window, const QRectF &screenTwips, QPoint placed)
+        : QObject(window)
+        , m_window(window)
+        , m_screen(screenTwips)
+        , m_placed(placed)
+    {
+        setObjectName(FrameWatchName);
+        window->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::Show && m_timer == 0)
+            m_timer = startTimer(LookInterval);
+        if (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate)
+            look();
+        return false;
+    }
+
+protected:
+    void timerEvent(QTimerEvent *) override
+    {
+        if (++m_looks > LookCount)
+            finish();
+        else
+            look();
+    }
+
+private:
+    static constexpr int LookInterval = 100;
+    static constexpr int LookCount = 30;
+    static constexpr int NudgeLook = 5;
+
+    void look()
+    {
+        if (m_done || !m_window->isVisible())
+            return;
+        const QRect frame = m_window->frameGeometry();
+        const QRect client = m_window->geometry();
+        // While the window manager reparents the window, Qt may report a frame that does not
+        // hold the client.
+        if (frame == client || !frame.contains(client)) {
+            // Qt may have read the frame before the window manager published it, and reads
+            // it again only after the window is configured: put the frame where the client
+            // is, once, so that the window manager answers.
+            if (m_looks == NudgeLook && m_window->windowHandle())
+                m_window->windowHandle()->setFramePosition(client.topLeft());
+            return;
+        }
+        finish();
+        // The frame or the client still stands where it was put: nobody has moved it.
+        if (frame.topLeft() == m_placed || client.topLeft() == m_placed)
+            centreWindow(m_window, m_screen);
+    }
+
+    void finish()
+    {
+        m_done = true;
+        setObjectName(QString());
+        if (m_timer != 0)
+            killTimer(m_timer);
+        m_timer = 0;
+        deleteLater();
+    }
+
+    QWidget *m_window;
+    QRectF m_screen;
+    QPoint m_placed;
+    int m_timer = 0;
+    int m_looks = 0;
+    bool m_done = false;
+};
+
+// A control without a colour of its own keeps the system's, not the window face's, which
+// turns red as a warning.
+void keepSystemBack(QWidget *widget)
+{
+    const QPalette system = QApplication::palette(widget);
+    QPalette palette = widget->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        palette.setColor(group, QPalette::Window, system.color(group, QPalette::Window));
+    widget->setPalette(palette);
+}
+
+}
 
 QFont designFont(double pointSize, bool bold)
 {
@@ -27,11 +127,16 @@ void setUpWindow(QWidget *window, const char *name, const QString &caption, QSiz
     window->setFixedSize(twipsToPixels(clientTwips.width()), twipsToPixels(clientTwips.height()));
 }
 
-void centreWindow(QWidget *window, const QSizeF &screenTwips)
+void centreWindow(QWidget *window, const QRectF &screenTwips)
 {
-    const QSizeF outer = pixelsToTwips(window->frameGeometry().size());
-    window->move(twipsToPixels((screenTwips.width() - outer.width()) / 2),
-                 twipsToPixels((screenTwips.height() - outer.height()) / 2));
+    const QSize outerPixels = window->frameGeometry().size();
+    const QSizeF outer = pixelsToTwips(outerPixels);
+    const QPoint placed(twipsToPixels(screenTwips.x() + (screenTwips.width() - outer.width()) / 2),
+                        twipsToPixels(screenTwips.y() + (screenTwips.height() - outer.height()) / 2));
+    window->move(placed);
+    delete window->findChild<QObject *>(FrameWatchName, Qt::FindDirectChildrenOnly);
+    if (outerPixels == window->size())
+        new FrameWatch(window, screenTwips, placed);
 }
 
 void setWindowColour(QWidget *window, const QColor &colour)
@@ -105,6 +210,8 @@ void buildControls(QWidget *parent, std::span<const ControlSpec> controls)
         if (row.kind != ControlKind::Shape) {
             if (row.back.isValid())
                 setBackColour(widget, row.back);
+            else
+                keepSystemBack(widget);
             if (row.fore.isValid())
                 setForeColour(widget, row.fore);
         }

@@ -50,9 +50,10 @@ T *control(const QWidget *parent, const char *name)
     return widget;
 }
 
-// Puts the window's outer frame in the middle of a screen of the given size; a screen
-// smaller than the window gives negative edges.
-void centreWindow(QWidget *window, const QSizeF &screenTwips);
+// Puts the window's outer frame in the middle of the screen rectangle (twips of the virtual
+// desktop); a screen smaller than the window gives edges outside it. A window the window
+// manager has not framed yet is centred again once its frame is known, unless it was moved.
+void centreWindow(QWidget *window, const QRectF &screenTwips);
 
 void setWindowColour(QWidget *window, const QColor &colour);
 void setBackColour(QWidget *widget, const QColor &colour);

@@ -72,6 +72,10 @@ Form1::Form1(Platform &platform, QWidget *parent)
     Befehl18->setAccessibleName(QStringLiteral("Löschen"));
     Liste1 = control<QListWidget>(this, "Liste1");
 
+    // A box must not hide the task and the answer, nor the error list while it is shown.
+    for (QWidget *area : std::initializer_list<QWidget *>{Bezeichnung1, Bezeichnung2, Liste1})
+        area->setProperty(KeepClearProperty, true);
+
     // OK and the error list are the only tab stops.
     Befehl11->setFocusPolicy(Qt::StrongFocus);
     setTabOrder(Befehl11, Liste1);
@@ -105,7 +109,7 @@ Form1::~Form1() = default;
 
 void Form1::Form_Load()
 {
-    centreWindow(this, m_platform.screenSizeTwips());
+    centreWindow(this, m_platform.screenRectTwips(this));
     m_platform.rtcRandomize(m_platform.rtcGetTimer());
     NewTask();
 }
@@ -122,6 +126,9 @@ void Form1::NewTask()
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == windowHandle() && event->type() == QEvent::KeyPress) {
+        // Hidden, the window is out of play: TypedAnswer then holds the Memory game's card status.
+        if (!isVisible())
+            return true;
         const auto *key = static_cast<QKeyEvent *>(event);
         if (Form_KeyDown(key->key()))
             return true;
@@ -204,7 +211,8 @@ void Form1::Befehl11_Click()
 {
     if (m_state.TypedAnswer != m_state.ExpectedAnswer) {
         m_platform.rtcBeep();
-        m_platform.rtcMsgBox(QStringLiteral("Das ist leider falsch!\r"), MsgStyle::OkOnly, QStringLiteral("Rechenfehler"));
+        m_platform.rtcMsgBox(this, QStringLiteral("Das ist leider falsch!\r"), MsgStyle::OkOnly,
+                             QStringLiteral("Rechenfehler"));
         // The counter stops at its largest value; the answer is still listed.
         if (m_state.ErrorCount < std::numeric_limits<std::int16_t>::max())
             ++m_state.ErrorCount;
@@ -245,7 +253,7 @@ void Form1::CheckReward()
     const qint64 right = rightAnswersShown();
     if (right % 10 != 0)
         return;
-    m_platform.rtcMsgBox(QStringLiteral("Jetzt gibt es eine Belohnung."), MsgStyle::Information,
+    m_platform.rtcMsgBox(this, QStringLiteral("Jetzt gibt es eine Belohnung."), MsgStyle::Information,
                          QStringLiteral("Memoryspiel"));
     m_platform.hideWindow(this);
     if (!m_memory)
@@ -264,7 +272,7 @@ void Form1::showMainWindow()
 
 void Form1::Bild3_Click()
 {
-    m_platform.rtcMsgBox(QStringLiteral("Nach 10 Aufgaben gibt es eine Spielrunde!"), MsgStyle::Information,
+    m_platform.rtcMsgBox(this, QStringLiteral("Nach 10 Aufgaben gibt es eine Spielrunde!"), MsgStyle::Information,
                          QStringLiteral("Belohnung"));
 }
 
@@ -272,7 +280,7 @@ void Form1::Bild4_Click()
 {
     const qint64 right = rightAnswersShown();
     const qint64 left = 10 - right % 10;
-    m_platform.rtcMsgBox(QStringLiteral("Noch") + Platform::rtcStrFromVar(left)
+    m_platform.rtcMsgBox(this, QStringLiteral("Noch") + Platform::rtcStrFromVar(left)
                              + QStringLiteral(" Aufgaben bis zur Spielrunde!"),
                          MsgStyle::Exclamation, QStringLiteral("Belohnung"));
 }
@@ -281,14 +289,14 @@ void Form1::Bild2_Click()
 {
     const QString title = QStringLiteral("Fehler");
     if (m_state.CorrectCount == 0) {
-        m_platform.rtcMsgBox(QStringLiteral("Du hast noch keine richtige Lösung!"), MsgStyle::Information, title);
+        m_platform.rtcMsgBox(this, QStringLiteral("Du hast noch keine richtige Lösung!"), MsgStyle::Information, title);
         return;
     }
     // Quotient first, then times 100: the order shows in the truncated number.
     const double quotient = static_cast<double>(m_state.ErrorCount) / static_cast<double>(m_state.CorrectCount);
     const double percent = quotient * 100.0;
     const QString lineBreak = QStringLiteral("\n\r");
-    m_platform.rtcMsgBox(QStringLiteral("Du hast") + Platform::rtcStrFromVar(static_cast<qint64>(std::trunc(percent)))
+    m_platform.rtcMsgBox(this, QStringLiteral("Du hast") + Platform::rtcStrFromVar(static_cast<qint64>(std::trunc(percent)))
                              + QStringLiteral("% Fehler:") + lineBreak + lineBreak + verdictFor(percent),
                          MsgStyle::Information, title);
 }
@@ -308,12 +316,12 @@ bool Form1::exportErrorList()
     const QString title = QStringLiteral("Fehlerliste kopieren");
     moveErrorList(ListShownLeft);
     if (Liste1->count() == 0) {
-        m_platform.rtcMsgBox(QStringLiteral("Es sind keine Fehler vorhanden!\r\r"), MsgStyle::OkOnly,
+        m_platform.rtcMsgBox(this, QStringLiteral("Es sind keine Fehler vorhanden!\r\r"), MsgStyle::OkOnly,
                              QStringLiteral("Fehlerliste abbrechen"));
         moveErrorList(ListHiddenLeft);
         return true;
     }
-    const int answer = m_platform.rtcMsgBox(QStringLiteral("Die Fehlerliste kopieren?\r\r"),
+    const int answer = m_platform.rtcMsgBox(this, QStringLiteral("Die Fehlerliste kopieren?\r\r"),
                                             MsgStyle::YesNo | MsgStyle::Question | MsgStyle::DefaultButton2, title);
     moveErrorList(ListHiddenLeft);
     if (answer != MsgResult::Yes)
@@ -326,12 +334,13 @@ bool Form1::exportErrorList()
     m_platform.setClipboardText(text);
     // The list is the only record of the mistakes: it is emptied only once the copy is there.
     if (m_platform.clipboardText() != text) {
-        m_platform.rtcMsgBox(QStringLiteral("Die Fehlerliste konnte nicht kopiert werden."), MsgStyle::Exclamation,
+        m_platform.rtcMsgBox(this, QStringLiteral("Die Fehlerliste konnte nicht kopiert werden."), MsgStyle::Exclamation,
                              title);
         return false;
     }
     Liste1->clear();
     m_platform.rtcMsgBox(
+        this,
         QStringLiteral("Die Fehlerliste wurde kopiert und kann nun\rin die Textverarbeitung eingefügt werden.\r"),
         MsgStyle::OkOnly, title);
     moveErrorList(ListHiddenLeft);
@@ -341,14 +350,14 @@ bool Form1::exportErrorList()
 void Form1::Bild7_Click()
 {
     const QString dot = QChar(MiddleDot);
-    m_platform.rtcMsgBox(QStringLiteral("Rechne so:\r\r73 ") + dot + QStringLiteral(" 6 = 420 + 18 = 438\r\r8 ") + dot
+    m_platform.rtcMsgBox(this, QStringLiteral("Rechne so:\r\r73 ") + dot + QStringLiteral(" 6 = 420 + 18 = 438\r\r8 ") + dot
                              + QStringLiteral(" 47 = 320 + 56 = 376\r\r"),
                          MsgStyle::OkOnly, QStringLiteral("Zerlegungsaufgabe"));
 }
 
 void Form1::Bild8_Click()
 {
-    m_platform.rtcMsgBox(QStringLiteral("Klicke mit der Maus auf die Knöpfe am unteren Bildschirmrand\r"
+    m_platform.rtcMsgBox(this, QStringLiteral("Klicke mit der Maus auf die Knöpfe am unteren Bildschirmrand\r"
                                         "oder gib die Ziffern direkt über die Tastatur ein. Zum Löschen\r"
                                         "nimmst du die Pfeil-Löschtaste und zur Eingabe die Entertaste.\r\r"),
                          MsgStyle::OkOnly, QStringLiteral("Tasteneingabe"));
@@ -356,7 +365,7 @@ void Form1::Bild8_Click()
 
 void Form1::Bild9_Click()
 {
-    const QString name = m_platform.rtcInputBox(QStringLiteral("Name eingeben:"), QStringLiteral("Neuer Benutzer"));
+    const QString name = m_platform.rtcInputBox(this, QStringLiteral("Name eingeben:"), QStringLiteral("Neuer Benutzer"));
     if (name.isEmpty())
         return;
     setCaptionName(name);
@@ -385,7 +394,7 @@ void Form1::Bild5_Click()
 
 void Form1::Bild1_Click()
 {
-    const int answer = m_platform.rtcMsgBox(QStringLiteral("Dieses Programm jetzt beenden?\r\r"),
+    const int answer = m_platform.rtcMsgBox(this, QStringLiteral("Dieses Programm jetzt beenden?\r\r"),
                                             MsgStyle::YesNo | MsgStyle::Critical | MsgStyle::DefaultButton2,
                                             QStringLiteral("Vuvere Rovivudevu"));
     if (answer == MsgResult::Yes)

@@ -44,7 +44,7 @@ Form5::Form5(Modul1 &state, Platform &platform, std::function<void()> showMainWi
 
 void Form5::Form_Load()
 {
-    centreWindow(this, m_platform.screenSizeTwips());
+    centreWindow(this, m_platform.screenRectTwips(this));
 }
 
 QString Form5::cardText(int number)
@@ -146,7 +146,7 @@ void Form5::MarkPairFound()
 
 void Form5::AnnounceGameOver()
 {
-    m_platform.rtcMsgBox(QStringLiteral("  Das Spiel ist beendet!"), MsgStyle::OkOnly, Title);
+    m_platform.rtcMsgBox(this, QStringLiteral("  Das Spiel ist beendet!"), MsgStyle::OkOnly, Title);
     EndMemoryGame();
 }
 
@@ -164,7 +164,7 @@ void Form5::EndMemoryGame()
 
 void Form5::Befehl1_Click()
 {
-    const int answer = m_platform.rtcMsgBox(QStringLiteral("  Das Spiel jetzt beenden?"),
+    const int answer = m_platform.rtcMsgBox(this, QStringLiteral("  Das Spiel jetzt beenden?"),
                                             MsgStyle::YesNo | MsgStyle::Critical, Title);
     if (answer == MsgResult::Yes)
         EndMemoryGame();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QColor>
-#include <QSizeF>
+#include <QRectF>
 #include <QString>
 
 class QWidget;
@@ -17,6 +17,10 @@ constexpr int Information = 64;
 constexpr int DefaultButton2 = 256;
 }
 
+// A box keeps clear of the owner's children that carry this property set to true: what it
+// talks about stays visible while it is open.
+inline constexpr char KeepClearProperty[] = "keepClear";
+
 // Button numbers a message box returns.
 namespace MsgResult {
 constexpr int Ok = 1;
@@ -31,10 +35,11 @@ class Platform
 public:
     virtual ~Platform() = default;
 
-    // Modal; returns MsgResult::Ok, Yes or No.
-    virtual int rtcMsgBox(const QString &text, int style, const QString &title) = 0;
-    // Modal one-line entry; empty on Cancel.
-    virtual QString rtcInputBox(const QString &prompt, const QString &title) = 0;
+    // Modal and owned by the window that opens it, so that it stays with that window even
+    // when no window is active; returns MsgResult::Ok, Yes or No.
+    virtual int rtcMsgBox(QWidget *owner, const QString &text, int style, const QString &title) = 0;
+    // Modal one-line entry, owned like a message box; empty on Cancel.
+    virtual QString rtcInputBox(QWidget *owner, const QString &prompt, const QString &title) = 0;
     virtual void rtcBeep() = 0;
     virtual void rtcRandomize(double seed) = 0;
     // Uniform on [0, 1).
@@ -47,7 +52,9 @@ public:
     // What the clipboard holds now, to check that a write really arrived.
     virtual QString clipboardText() = 0;
 
-    virtual QSizeF screenSizeTwips() = 0;
+    // The screen the window belongs to, in twips of the virtual desktop: a screen right of
+    // or below another one has a non-zero origin.
+    virtual QRectF screenRectTwips(const QWidget *window) = 0;
     // Shows the window, or brings an open one to the front and activates it.
     virtual void showWindow(QWidget *window, bool modal) = 0;
     virtual void hideWindow(QWidget *window) = 0;

@@ -6,16 +6,128 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QTime>
 
 #include <canberra.h>
 
+#include <algorithm>
 #include <bit>
+#include <limits>
+
+namespace {
+
+// Qt sizes a box to its text; a window manager's title bar would then cut the title. The
+// box gets room for the title in a bold 10 pt title font, the frame's icon and three buttons.
+void widenForTitle(QWidget *box, const QString &title)
+{
+    QFont font = QApplication::font();
+    font.setPointSizeF(10);
+    font.setBold(true);
+    auto *spacer = new QSpacerItem(QFontMetrics(font).horizontalAdvance(title) + 120, 0, QSizePolicy::Fixed,
+                                   QSizePolicy::Minimum);
+    // In a message box's grid the text and the buttons share the last column.
+    if (auto *grid = qobject_cast<QGridLayout *>(box->layout()))
+        grid->addItem(spacer, grid->rowCount(), grid->columnCount() - 1);
+    else
+        box->layout()->addItem(spacer);
+}
+
+// The owner's marked children, as far as they lie inside its client area, on the screen.
+QList<QRect> keepClearAreas(const QWidget *owner)
+{
+    QList<QRect> areas;
+    for (const QWidget *child : owner->findChildren<QWidget *>()) {
+        if (!child->isVisible() || !child->property(KeepClearProperty).toBool())
+            continue;
+        const QRect inside = QRect(child->mapTo(owner, QPoint(0, 0)), child->size()) & owner->rect();
+        if (!inside.isEmpty())
+            areas << inside.translated(owner->mapToGlobal(QPoint(0, 0)));
+    }
+    return areas;
+}
+
+qint64 overlap(const QRect &box, const QList<QRect> &areas)
+{
+    qint64 sum = 0;
+    for (const QRect &area : areas) {
+        const QRect common = box & area;
+        sum += qint64(common.width()) * common.height();
+    }
+    return sum;
+}
+
+// Puts the box below the marked areas, else left of, right of or above them, at the first
+// place that fits the screen and covers none of them.
+void placeBeside(QWidget *box, const QWidget *owner)
+{
+    const QList<QRect> areas = owner ? keepClearAreas(owner) : QList<QRect>();
+    if (areas.isEmpty())
+        return;
+    QRect clear;
+    for (const QRect &area : areas)
+        clear |= area;
+    // The box is not framed yet: its frame is taken to be as thick as the owner's.
+    const QRect ownerFrame = owner->frameGeometry();
+    const QRect ownerClient = owner->geometry();
+    const QMargins frame(ownerClient.left() - ownerFrame.left(), ownerClient.top() - ownerFrame.top(),
+                         ownerFrame.right() - ownerClient.right(), ownerFrame.bottom() - ownerClient.bottom());
+    const QSize outer = box->size().grownBy(frame);
+    const QRect screen = owner->screen()->availableGeometry();
+    constexpr int Gap = 8;
+    const int centredLeft = ownerFrame.center().x() - outer.width() / 2;
+    const int centredTop = ownerFrame.center().y() - outer.height() / 2;
+    const QPoint candidates[] = {
+        {centredLeft, clear.bottom() + 1 + Gap},
+        {clear.left() - Gap - outer.width(), centredTop},
+        {clear.right() + 1 + Gap, centredTop},
+        {centredLeft, clear.top() - Gap - outer.height()},
+    };
+    QPoint best;
+    qint64 bestOverlap = std::numeric_limits<qint64>::max();
+    for (const QPoint &candidate : candidates) {
+        QRect place(candidate, outer);
+        place.moveLeft(std::clamp(place.left(), screen.left(), std::max(screen.left(), screen.right() + 1 - outer.width())));
+        place.moveTop(std::clamp(place.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - outer.height())));
+        const qint64 covered = overlap(place, areas);
+        if (covered < bestOverlap) {
+            bestOverlap = covered;
+            best = place.topLeft();
+        }
+        if (covered == 0)
+            break;
+    }
+    // Unframed, a created window is moved by its client area.
+    const bool framed = box->frameGeometry().size() != box->size();
+    box->move(framed ? best : best + QPoint(frame.left(), frame.top()));
+}
+
+// A box placed once it has its final size; QDialog's own centring has run by then.
+template<typename Dialog>
+class OwnedBox : public Dialog
+{
+public:
+    explicit OwnedBox(QWidget *owner)
+        : Dialog(owner)
+    {
+    }
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        Dialog::showEvent(event);
+        if (!event->spontaneous())
+            placeBeside(this, this->parentWidget());
+    }
+};
+
+}
 
 QtPlatform::QtPlatform()
 {
@@ -30,9 +142,9 @@ QtPlatform::~QtPlatform()
         ca_context_destroy(m_sound);
 }
 
-int QtPlatform::rtcMsgBox(const QString &text, int style, const QString &title)
+int QtPlatform::rtcMsgBox(QWidget *owner, const QString &text, int style, const QString &title)
 {
-    QMessageBox box(QApplication::activeWindow());
+    OwnedBox<QMessageBox> box(owner);
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText);
     box.setText(displayText(text));
@@ -49,24 +161,27 @@ int QtPlatform::rtcMsgBox(const QString &text, int style, const QString &title)
         QPushButton *no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
         box.setDefaultButton((style & MsgStyle::DefaultButton2) ? no : yes);
         box.setEscapeButton(no);
+        widenForTitle(&box, title);
         box.exec();
         return box.clickedButton() == yes ? MsgResult::Yes : MsgResult::No;
     }
     QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
+    widenForTitle(&box, title);
     box.exec();
     return MsgResult::Ok;
 }
 
-QString QtPlatform::rtcInputBox(const QString &prompt, const QString &title)
+QString QtPlatform::rtcInputBox(QWidget *owner, const QString &prompt, const QString &title)
 {
-    QInputDialog dialog(QApplication::activeWindow());
+    OwnedBox<QInputDialog> dialog(owner);
     dialog.setWindowTitle(title);
     dialog.setLabelText(displayText(prompt));
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
     dialog.setTextValue(QString());
+    widenForTitle(&dialog, title);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
@@ -142,12 +257,13 @@ QString QtPlatform::clipboardText()
     return QGuiApplication::clipboard()->text();
 }
 
-QSizeF QtPlatform::screenSizeTwips()
+QRectF QtPlatform::screenRectTwips(const QWidget *window)
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QScreen *screen = window ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return {};
-    return pixelsToTwips(screen->geometry().size());
+    const QRect pixels = screen->geometry();
+    return {QPointF(pixels.x() * TwipsPerPixel, pixels.y() * TwipsPerPixel), pixelsToTwips(pixels.size())};
 }
 
 void QtPlatform::showWindow(QWidget *window, bool modal)

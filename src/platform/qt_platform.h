@@ -15,8 +15,8 @@ public:
     QtPlatform(const QtPlatform &) = delete;
     QtPlatform &operator=(const QtPlatform &) = delete;
 
-    int rtcMsgBox(const QString &text, int style, const QString &title) override;
-    QString rtcInputBox(const QString &prompt, const QString &title) override;
+    int rtcMsgBox(QWidget *owner, const QString &text, int style, const QString &title) override;
+    QString rtcInputBox(QWidget *owner, const QString &prompt, const QString &title) override;
     void rtcBeep() override;
     void rtcRandomize(double seed) override;
     double rtcRandomNext() override;
@@ -24,7 +24,7 @@ public:
     void clearClipboard() override;
     void setClipboardText(const QString &text) override;
     QString clipboardText() override;
-    QSizeF screenSizeTwips() override;
+    QRectF screenRectTwips(const QWidget *window) override;
     void showWindow(QWidget *window, bool modal) override;
     void hideWindow(QWidget *window) override;
     void endProgram() override;

@@ -10,7 +10,7 @@ class TestQrwlabel : public QObject
 private Q_SLOTS:
     void showingAndClosing()
     {
-        Form1Fixture f({1000 * 15.0, 800 * 15.0});
+        Form1Fixture f({0, 0, 1000 * 15.0, 800 * 15.0});
         for (const char *closer : {"Bezeichnung1", "Bild1", ""}) {
             f.play(u"P5"_s);
             QRWLABEL *info = f.form->infoWindow();

@@ -27,7 +27,7 @@ class TestForm1 : public QObject
 private Q_SLOTS:
     void startState()
     {
-        Form1Fixture f({800 * 15.0, 600 * 15.0});
+        Form1Fixture f({1920 * 15.0, 0, 800 * 15.0, 600 * 15.0});
         QCOMPARE(f.form->windowTitle(), Guest);
         QCOMPARE(f.form->minimumSize(), f.form->maximumSize());
         QCOMPARE(f.form->state().ExpectedAnswer + f.caption("Bezeichnung1") + f.caption("Bezeichnung2") + f.caption("Bezeichnung3")
@@ -40,9 +40,10 @@ private Q_SLOTS:
         for (QWidget *child : f.form->findChildren<QWidget *>())
             tabStops << (child->focusPolicy() & Qt::TabFocus ? child->objectName() : QString());
         QCOMPARE(tabStops.filter(u"e"_s), (QStringList{u"Befehl11"_s, u"Liste1"_s}));
-        // The outer frame lies in the middle of the screen, a smaller screen giving negative edges.
-        QVERIFY((f.form->frameGeometry().center() - QPoint(400, 300)).manhattanLength() <= 4);
-        Form1Fixture small({300 * 15.0, 200 * 15.0});
+        // The outer frame lies in the middle of its screen, which may lie right of another; a smaller
+        // screen gives negative edges.
+        QVERIFY((f.form->frameGeometry().center() - QPoint(1920 + 400, 300)).manhattanLength() <= 4);
+        Form1Fixture small({0, 0, 300 * 15.0, 200 * 15.0});
         QVERIFY((small.form->frameGeometry().center() - QPoint(150, 100)).manhattanLength() <= 4);
     }
 
@@ -148,6 +149,8 @@ private Q_SLOTS:
         QCOMPARE(colours(), QList<QColor>(3, QColor(128, 255, 255)));
         f.play(u"ERE"_s);
         QCOMPARE(colours(), QList<QColor>(3, QColor(255, 0, 0)));
+        for (const QPushButton *key : f.form->findChildren<QPushButton *>())
+            QCOMPARE(key->palette().window().color(), QApplication::palette(key).window().color());
         // The error counter stops at its largest value; the answer is still beeped and listed.
         f.form->state().ErrorCount = 32766;
         f.play(u"ERE"_s);

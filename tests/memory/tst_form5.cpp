@@ -85,7 +85,15 @@ private Q_SLOTS:
 
     void turns()
     {
+        // On a screen right of and below another, both windows are centred by their frames;
+        // keys queued for the hidden main window touch neither the card status nor the check.
+        f.emplace(QRectF{1280 * 15.0, 300 * 15.0, 800 * 15.0, 600 * 15.0});
         f->play(QString(10, u'R'));
+        for (const QWidget *window : std::initializer_list<const QWidget *>{f->form.get(), memory()})
+            QVERIFY(window->frameGeometry() != window->geometry() && (window->frameGeometry().center() - QPoint(1680, 600)).manhattanLength() <= 1);
+        for (const int key : {Qt::Key_5, Qt::Key_Return})
+            QCoreApplication::postEvent(f->form->windowHandle(), new QKeyEvent(QEvent::KeyPress, key, {}, key == Qt::Key_5 ? u"5"_s : QString()));
+        QCoreApplication::processEvents();
         const int one = cardOf(1), two = cardOf(2), three = cardOf(3), partner = cardOf(3, 1);
         // Open cards ignore clicks; an unmatched pair stays open until the next face-down card,
         // which opens in the same click; a found pair stays white.
@@ -95,6 +103,7 @@ private Q_SLOTS:
         const QStringList now = board();
         QCOMPARE((QStringList{now[0], now[1], now[one + 1], now[two + 1], now[three + 1], now[partner + 1]}),
                  (QStringList{u"3"_s, status, up(1), u"#0000c0verdeckt"_s, up(3, true), up(3, true)}));
+        QCOMPARE(f->platform.messages.size(), 1);
         // Nein to STOP, or to closing the window, leaves the game as it was.
         f->platform.answers << MsgResult::No << MsgResult::No;
         QTest::mouseClick(control<QPushButton>(memory(), "Befehl1"), Qt::LeftButton), memory()->close();

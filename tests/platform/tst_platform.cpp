@@ -1,19 +1,10 @@
 #include "platform/qt_platform.h"
 #include "test_support.h"
 
-#include <QMessageBox>
-#include <QTimer>
 
 class TestPlatform : public QObject
 {
     Q_OBJECT
-    // Runs action on the next modal dialog, with a watchdog so that a failed check cannot hang.
-    static void onModal(const std::function<void(QWidget *)> &action)
-    {
-        QTimer::singleShot(0, [action] { action(QApplication::activeModalWidget()); });
-        QTimer::singleShot(5000, [] { QApplication::activeModalWidget() ? void(QApplication::activeModalWidget()->close()) : void(); });
-    }
-
 private Q_SLOTS:
     void conversions_data()
     {
@@ -58,36 +49,6 @@ private Q_SLOTS:
         const double first = platform.rtcRandomNext();
         platform.rtcRandomize(1000.5);
         QVERIFY(platform.rtcRandomNext() != first);
-    }
-
-    void messageBox_data()
-    {
-        QTest::addColumn<int>("style");
-        // The buttons, then what Enter and what Esc answer.
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("OK") << 0 << u"OK 1 1"_s;
-        QTest::newRow("Ja and Nein") << 20 << u"Ja Nein 6 7"_s;
-        QTest::newRow("Nein is the default") << 292 << u"Ja Nein 7 7"_s;
-    }
-
-    // Real boxes: German buttons, plain text with its line breaks, the button numbers.
-    void messageBox()
-    {
-        QFETCH(int, style);
-        QtPlatform platform;
-        QStringList buttons, results;
-        for (const auto key : {Qt::Key_Return, Qt::Key_Escape}) {
-            onModal([&](QWidget *modal) {
-                auto *box = qobject_cast<QMessageBox *>(modal);
-                QCOMPARE(box->text() + QString::number(box->textFormat()), u"<b>Frage</b>\n\n"_s + QString::number(Qt::PlainText));
-                for (QAbstractButton *button : box->buttons())
-                    buttons << (key == Qt::Key_Return ? button->text() : QString());
-                QTest::keyClick(box, key);
-            });
-            results << QString::number(platform.rtcMsgBox(u"<b>Frage</b>\r\r"_s, style, u"Titel"_s));
-        }
-        buttons.removeAll(QString()), buttons.sort();
-        QTEST((buttons + results).join(u' '), "expected");
     }
 };
 

@@ -28,7 +28,7 @@ public:
     QQueue<QString> inputs;
     QQueue<double> randoms;
     std::mt19937 fallback{12345};
-    QSizeF screenTwips = {1280 * 15.0, 1024 * 15.0};
+    QRectF screenTwips = {0, 0, 1280 * 15.0, 1024 * 15.0};
     bool clipboardFails = false;
     // Runs while a message box is "open", to look at the windows behind it.
     std::function<void(const Message &)> onMessage;
@@ -40,7 +40,7 @@ public:
     int beeps = 0;
     bool ended = false;
 
-    int rtcMsgBox(const QString &text, int style, const QString &title) override
+    int rtcMsgBox(QWidget *, const QString &text, int style, const QString &title) override
     {
         messages.append({text, style, title});
         if (onMessage)
@@ -51,7 +51,7 @@ public:
             return answers.dequeue();
         return style & MsgStyle::DefaultButton2 ? MsgResult::No : MsgResult::Yes;
     }
-    QString rtcInputBox(const QString &prompt, const QString &title) override
+    QString rtcInputBox(QWidget *, const QString &prompt, const QString &title) override
     {
         prompts << prompt + u'|' + title;
         return inputs.isEmpty() ? QString() : inputs.dequeue();
@@ -66,7 +66,7 @@ public:
     void clearClipboard() override { clipboard = clipboardFails ? clipboard : QString(); }
     void setClipboardText(const QString &text) override { clipboardWrites << text, clipboard = clipboardFails ? clipboard : text; }
     QString clipboardText() override { return clipboard; }
-    QSizeF screenSizeTwips() override { return screenTwips; }
+    QRectF screenRectTwips(const QWidget *) override { return screenTwips; }
     void showWindow(QWidget *window, bool) override { window->show(), window->activateWindow(); }
     void hideWindow(QWidget *window) override { window->hide(); }
     void endProgram() override

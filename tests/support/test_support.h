@@ -26,7 +26,7 @@ struct Form1Fixture
     ScriptedPlatform platform;
     std::unique_ptr<Form1> form;
 
-    explicit Form1Fixture(QSizeF screenTwips = {1280 * 15.0, 1024 * 15.0})
+    explicit Form1Fixture(QRectF screenTwips = {0, 0, 1280 * 15.0, 1024 * 15.0})
     {
         platform.screenTwips = screenTwips;
         queueTask(platform, 8, 4, 7);
