@@ -106,8 +106,8 @@ private Q_SLOTS:
         }
     }
 
-    // Probes of the painted main window: the bands' fill and outline, labels on their own
-    // background, the pictures, and a picture button's pressed look.
+    // Probes of the painted windows: the bands' fill and outline, labels on their own background,
+    // the pictures, a picture button's pressed look and the focus on OK.
     void painting()
     {
         Form1Fixture f;
@@ -122,6 +122,11 @@ private Q_SLOTS:
         QTest::mouseRelease(smile, Qt::LeftButton);
         QCOMPARE(down.pixelColor(0, 0).name(), smile->palette().dark().color().name());
         QVERIFY(down.copy(1, 1, 31, 31) == up.copy(0, 0, 31, 31) && up != down);
+        // The child sees which button Enter presses.
+        QWidget *ok = f.get<QWidget>("Befehl11");
+        const QImage focused = ok->grab().toImage();
+        ok->clearFocus();
+        QVERIFY(ok->grab().toImage() != focused);
         // The Memory window's frame is an outline around the cards; the info window's panel is filled.
         f.play(QString(10, u'R'));
         f.form->Bild5_Click();

@@ -1,6 +1,5 @@
 #include "test_support.h"
 
-#include "info_window/qrwlabel.h"
 #include "memory/form5.h"
 
 #include <QRegularExpression>
@@ -28,8 +27,8 @@ struct Storm
         ScriptedPlatform &p = f->platform;
         p.answers.clear(), p.inputs.clear();
         p.answers << (pick(8) ? 7 : 6) << (pick(2) ? 6 : 7) << 7;
-        p.inputs << (pick(2) ? QString() : QString::number(seed, 36)) << QString::number(seed, 35);
-        const QStringList names = p.inputs;
+        p.inputs << (pick(2) ? QString() : QString::number(seed, 36));
+        const QString typed = p.inputs.head();
         p.clipboardFails = pick(4) == 0;
         QList<QWidget *> windows{f->form.get(), f->form->memoryWindow(), f->form->infoWindow()};
         windows.removeIf([](QWidget *w) { return !w || w->isHidden(); });
@@ -45,9 +44,8 @@ struct Storm
         } else {
             w->close();
         }
-        renamed = false;
-        for (qsizetype i = 0; i < 2 - p.inputs.size(); ++i)
-            renamed = renamed || !names[i].isEmpty(), name = names[i].isEmpty() ? name : names[i];
+        renamed = p.inputs.isEmpty() && !typed.isEmpty();
+        name = renamed ? typed : name;
         return u"%1 in %2 (seed %3)"_s.arg(kind).arg(w->objectName()).arg(seed);
     }
 

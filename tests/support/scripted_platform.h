@@ -47,9 +47,7 @@ public:
             onMessage(messages.last());
         if ((style & 0x0F) != MsgStyle::YesNo)
             return MsgResult::Ok;
-        if (!answers.isEmpty())
-            return answers.dequeue();
-        return style & MsgStyle::DefaultButton2 ? MsgResult::No : MsgResult::Yes;
+        return !answers.isEmpty() ? answers.dequeue() : style & MsgStyle::DefaultButton2 ? MsgResult::No : MsgResult::Yes;
     }
     QString rtcInputBox(QWidget *, const QString &prompt, const QString &title) override
     {
@@ -58,10 +56,7 @@ public:
     }
     void rtcBeep() override { ++beeps; }
     void rtcRandomize(double seed) override { seeds << seed; }
-    double rtcRandomNext() override
-    {
-        return randoms.isEmpty() ? std::uniform_real_distribution<double>(0, 1)(fallback) : randoms.dequeue();
-    }
+    double rtcRandomNext() override { return randoms.isEmpty() ? std::uniform_real_distribution<double>(0, 1)(fallback) : randoms.dequeue(); }
     double rtcGetTimer() override { return 43200.0; }
     void clearClipboard() override { clipboard = clipboardFails ? clipboard : QString(); }
     void setClipboardText(const QString &text) override { clipboardWrites << text, clipboard = clipboardFails ? clipboard : text; }
