@@ -1,5 +1,6 @@
 #include "test_support.h"
 
+#include "info_window/qrwlabel.h"
 #include "memory/form5.h"
 
 #include <QRegularExpression>
