@@ -65,7 +65,8 @@ private Q_SLOTS:
         // The longest answer there is.
         f.form->state().ExpectedAnswer = u"810+81=891"_s, f.play(window ? QString() : u"81081891"_s);
         QCOMPARE(QFontInfo(w->font()).family(), u"Liberation Sans"_s);
-        for (const char *row : QList<std::span<const char *const>>{Form1Looks, Form5Looks, QrwlabelLooks}[window]) {
+        const std::span<const char *const> looks = QList<std::span<const char *const>>{Form1Looks, Form5Looks, QrwlabelLooks}[window];
+        for (const char *row : looks) {
             const QStringList expected = QString::fromUtf8(row).split(u'|');
             QWidget *widget = expected[0] == w->objectName() ? w : control<QWidget>(w, expected[0].toLatin1().constData());
             const QStringList actual = look(widget).split(u'|');
