@@ -1,6 +1,6 @@
+#include "platform/message_icons.h"
 #include "platform/qt_platform.h"
 #include "test_support.h"
-
 
 class TestPlatform : public QObject
 {
@@ -27,18 +27,10 @@ private Q_SLOTS:
                  (whole >= 0 ? u" "_s : QString()) + QString::number(whole) + u'|' + QString::number(whole));
     }
 
-    void colourNumbersAndLineBreaks()
+    // Line breaks for the boxes, and random numbers in [0, 1).
+    void lineBreaksAndRandomNumbers()
     {
-        QStringList colours;
-        for (int n = 0; n <= 16; ++n)
-            colours << (Platform::rtcQBColor(n).isValid() ? Platform::rtcQBColor(n).name() : QString());
-        QCOMPARE(colours.join(u' '), u"#000000 #000080 #008000 #008080 #800000 #800080 #808000 #c0c0c0 #808080 #0000ff #00ff00 "
-                                     "#00ffff #ff0000 #ff00ff #ffff00 #ffffff "_s);
         QCOMPARE(displayText(u"A\rB\n\rC\r\nD"_s), u"A\nB\nC\nD"_s);
-    }
-
-    void randomNumbers()
-    {
         QtPlatform platform;
         QList<double> numbers(100000);
         std::generate(numbers.begin(), numbers.end(), [&platform] { return platform.rtcRandomNext(); });
@@ -49,6 +41,30 @@ private Q_SLOTS:
         const double first = platform.rtcRandomNext();
         platform.rtcRandomize(1000.5);
         QVERIFY(platform.rtcRandomNext() != first);
+    }
+
+    // Each size of the window icon is drawn for its own grid; the message boxes draw their own
+    // pictures for the device pixels at scale 2.
+    void icons()
+    {
+        const QIcon icon = QApplication::windowIcon();
+        for (const int size : {16, 32, 48}) {
+            QVERIFY(icon.availableSizes().contains(QSize(size, size)) && icon.availableSizes().contains(QSize(2 * size, 2 * size)));
+            const QImage own = icon.pixmap(size).toImage().convertToFormat(QImage::Format_RGBA8888);
+            const QImage scaled = icon.pixmap(size == 32 ? 48 : 32).toImage().convertToFormat(QImage::Format_RGBA8888).scaled(
+                size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            // A picture merely rescaled from another size would differ from it by rounding only.
+            qsizetype differing = 0;
+            for (qsizetype i = 0; i < own.sizeInBytes(); ++i)
+                differing += qAbs(own.constBits()[i] - scaled.constBits()[i]) > 48;
+            QVERIFY2(differing > size * size / 10, qPrintable(QString::number(size)));
+        }
+        // One point of each picture in its colour, at twice its place.
+        const std::tuple<int, QPoint, QColor> rows[] = {{MsgStyle::Critical, {6, 16}, Qt::red}, {MsgStyle::Question | MsgStyle::YesNo, {6, 16}, Qt::darkCyan},
+                                                        {MsgStyle::Exclamation, {16, 16}, Qt::black}, {MsgStyle::Information, {6, 16}, Qt::blue}};
+        for (const auto &[style, point, colour] : rows)
+            QCOMPARE(messageIcon(style, 32, 2.0).toImage().pixelColor(point * 2 + QPoint(1, 1)), colour);
+        QCOMPARE(messageIcon(MsgStyle::Critical, 32, 2.0).devicePixelRatio(), 2.0);
     }
 };
 

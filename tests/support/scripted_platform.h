@@ -28,13 +28,13 @@ public:
     QQueue<QString> inputs;
     QQueue<double> randoms;
     std::mt19937 fallback{12345};
-    QRectF screenTwips = {0, 0, 1280 * 15.0, 1024 * 15.0};
+    QRectF screenTwips;
     bool clipboardFails = false;
     // Runs while a message box is "open", to look at the windows behind it.
     std::function<void(const Message &)> onMessage;
 
     QList<Message> messages;
-    QStringList prompts, clipboardWrites;
+    QStringList prompts;
     QList<double> seeds;
     QString clipboard;
     int beeps = 0;
@@ -59,7 +59,7 @@ public:
     double rtcRandomNext() override { return randoms.isEmpty() ? std::uniform_real_distribution<double>(0, 1)(fallback) : randoms.dequeue(); }
     double rtcGetTimer() override { return 43200.0; }
     void clearClipboard() override { clipboard = clipboardFails ? clipboard : QString(); }
-    void setClipboardText(const QString &text) override { clipboardWrites << text, clipboard = clipboardFails ? clipboard : text; }
+    void setClipboardText(const QString &text) override { clipboard = clipboardFails ? clipboard : text; }
     QString clipboardText() override { return clipboard; }
     QRectF screenRectTwips(const QWidget *) override { return screenTwips; }
     void showWindow(QWidget *window, bool) override { window->show(), window->activateWindow(); }
