@@ -14,15 +14,13 @@ private Q_SLOTS:
         for (const char *closer : {"Bezeichnung1", "Bild1", ""}) {
             f.play(u"P5"_s);
             QRWLABEL *info = f.form->infoWindow();
-            QVERIFY(QTest::qWaitForWindowActive(info));
-            QCOMPARE(control<Label>(info, "Bezeichnung6")->caption() + control<Label>(info, "Bezeichnung7")->caption(),
-                     u" \r\nQRW, Version 1.0, 2026\r\nE-Mail: info@qrw.example"_s);
-            QCOMPARE(info->frameGeometry().center(), QPoint(499, 399));
             info->move(10, 10);
             f.form->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
             f.play(u"P5"_s);
             QVERIFY(QTest::qWaitForWindowActive(info) && f.form->infoWindow() == info);
+            QCOMPARE(control<Label>(info, "Bezeichnung6")->caption() + control<Label>(info, "Bezeichnung7")->caption(),
+                     u" \r\nQRW, Version 1.0, 2026\r\nE-Mail: info@qrw.example"_s);
             QCOMPARE(info->frameGeometry().center(), QPoint(499, 399));
             *closer ? QTest::mouseClick(control<QWidget>(info, closer), Qt::LeftButton) : void(info->close());
             QVERIFY(info->isHidden() && QTest::qWaitForWindowActive(f.form.get()));

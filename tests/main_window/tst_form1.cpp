@@ -1,5 +1,13 @@
 #include "test_support.h"
 
+#include "platform/qt_platform.h"
+
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
+
 namespace {
 const QString E1 = u" 4 7 · 8 = _____ + ___ = _____"_s, E2 = u" 9 · 1 2 = _____ + ___ = _____"_s;
 const QString Guest = u"Vuvere Rovivudevu: Freund und Gast"_s;
@@ -20,23 +28,13 @@ const QMap<QChar, Message> Messages{
 };
 }
 
-// The main window driven as the child drives it: keys into its QWindow, clicks on its buttons.
+// The main window driven as the child drives it: keys into its QWindow, clicks on its buttons;
+// and its real boxes, which keep clear of the task, the answer and the shown list, belong to the
+// window, fit their titles, and speak German.
 class TestForm1 : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void startState()
-    {
-        Form1Fixture f;
-        QCOMPARE(f.form->minimumSize(), f.form->maximumSize());
-        QCOMPARE(f.form->state().ExpectedAnswer + f.caption("Bezeichnung1") + f.caption("Bezeichnung2") + f.caption("Bezeichnung3")
-                     + f.caption("Bezeichnung4") + f.caption("Bezeichnung5") + f.caption("Bezeichnung6"), u"320+56=376 4 7 · 8 =0032056"_s);
-        QCOMPARE(f.platform.seeds, (QList<double>{43200.0, 43200.0}));
-        // The partial products are kept out of sight and away from screen readers.
-        for (const char *name : {"Liste1", "Bezeichnung5", "Bezeichnung6"})
-            QVERIFY(!f.form->rect().intersects(f.get<QWidget>(name)->geometry()) && f.get<QWidget>(name)->isHidden() != (name[0] == 'L'));
-    }
-
     void play_data()
     {
         QTest::addColumn<QString>("script");
@@ -120,6 +118,9 @@ private Q_SLOTS:
     void counters()
     {
         Form1Fixture f;
+        QCOMPARE(f.form->state().ExpectedAnswer + f.caption("Bezeichnung1") + f.caption("Bezeichnung5") + f.caption("Bezeichnung6"),
+                 u"320+56=376 4 7 · 8 =32056"_s);
+        QCOMPARE(f.platform.seeds, (QList<double>{43200.0, 43200.0}));
         QStringList shownWhileOpen;
         f.platform.onMessage = [&](const Message &) { shownWhileOpen << f.caption("Bezeichnung2"); };
         f.play(u"32E"_s + QString(49, u'E'));
@@ -177,6 +178,71 @@ private Q_SLOTS:
         f.form->state().CorrectCount = right;
         f.play(u"P2"_s);
         QCOMPARE(f.platform.messages, (QList<Message>{{text, 64, u"Fehler"_s}}));
+    }
+
+    void boxes_data()
+    {
+        QTest::addColumn<QByteArray>("button");
+        // Each box: its title, how many marked areas it kept clear of, its buttons; an input box
+        // adds the context menu of its field. Boxes are answered with Enter, or with "Ja" after a *.
+        QTest::addColumn<QStringList>("boxes");
+        const QString copy = u"Fehlerliste kopieren 3 Ja Nein"_s, menu = u"Neuer Benutzer 2 Rückgängig Wiederherstellen Ausschneiden "
+                                                                         "Kopieren Einfügen Löschen Alles auswählen"_s;
+        QTest::newRow("wrong answer") << "Befehl11"_ba << QStringList{u"Rechenfehler 2 OK"_s};
+        QTest::newRow("help") << "Bild7"_ba << QStringList{u"Zerlegungsaufgabe 2 OK"_s};
+        QTest::newRow("quit, Nein by default") << "Bild1"_ba << QStringList{u"Vuvere Rovivudevu 2 Ja Nein"_s};
+        QTest::newRow("evaluation") << "Bild2"_ba << QStringList{u"Fehler 2 OK"_s};
+        QTest::newRow("export, empty list") << "Bild6"_ba << QStringList{u"Fehlerliste abbrechen 3 OK"_s};
+        QTest::newRow("export, question and copy notice") << "*Bild6"_ba << QStringList{copy, u"Fehlerliste kopieren 2 OK"_s};
+        QTest::newRow("copy question after the name") << "-Bild9"_ba << QStringList{menu, copy};
+    }
+
+    void boxes()
+    {
+        QFETCH(QByteArray, button);
+        const bool listed = !std::isalpha(button[0]), yes = button[0] == '*';
+        QtPlatform platform;
+        Form1 form(platform);
+        platform.showWindow(&form, false);
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QStringList seen;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            if (!box)
+                return;
+            // Each area in the window that the box overlaps costs 9 of the count.
+            int kept = 0;
+            for (const char *name : {"Bezeichnung1", "Bezeichnung2", "Liste1"}) {
+                const auto *area = control<QWidget>(&form, name);
+                kept += !form.rect().intersects(area->geometry()) ? 0 : box->frameGeometry().intersects(QRect(area->mapToGlobal(QPoint()), area->size())) ? -9 : 1;
+            }
+            const int titleWidth = QFontMetrics(QFont(QApplication::font().family(), 10, QFont::Bold)).horizontalAdvance(box->windowTitle());
+            QString shown = u"%1 %2"_s.arg(box->windowTitle()).arg(kept) + (box->parentWidget() == &form ? u""_s : u" not owned"_s)
+                            + (box->width() < titleWidth + 120 ? u" too narrow"_s : u""_s);
+            if (auto *input = qobject_cast<QInputDialog *>(box)) {
+                const std::unique_ptr<QMenu> menu(input->findChild<QLineEdit *>()->createStandardContextMenu());
+                for (const QAction *action : menu->actions())
+                    shown += action->isSeparator() ? QString() : u' ' + action->text().section(u'\t', 0, 0).remove(u'&');
+                input->setTextValue(u"Anna"_s), input->accept();
+            } else if (auto *message = qobject_cast<QMessageBox *>(box)) {
+                QAbstractButton *ja = nullptr;
+                for (QAbstractButton *answer : message->buttons())
+                    shown += u' ' + answer->text(), ja = answer->text() == u"Ja" && yes ? answer : ja;
+                ja ? ja->click() : QTest::keyClick(message, Qt::Key_Return);
+            }
+            seen << shown;
+        });
+        poll.start(10);
+        // A watchdog: a box left open would hold the test for ever.
+        QTimer::singleShot(5000, this, [] { QApplication::activeModalWidget() ? void(QApplication::activeModalWidget()->close()) : void(); });
+        if (listed)
+            form.Befehl11_Click(), button.remove(0, 1);
+        seen.clear();
+        control<QAbstractButton>(&form, button.constData())->click();
+        QFETCH(QStringList, boxes);
+        QCOMPARE(seen, boxes);
+        QVERIFY(form.isVisible());
     }
 };
 
