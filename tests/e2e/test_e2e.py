@@ -26,6 +26,10 @@ def xdotool(*args):
     subprocess.run(["xdotool", *args], check=True, timeout=10)
 
 
+def keys(*names):
+    xdotool("key", "--delay", "20", *names)
+
+
 def find(root, role, name):
     for child in root:
         if child.getRoleName() == role and child.name.startswith(name) and child.getState().contains(pyatspi.STATE_SHOWING):
@@ -44,7 +48,7 @@ class EndToEnd(unittest.TestCase):
         """Reads the text of the message box with this title, then answers it with a key or a click."""
         box = wait_for(lambda: find(self.app, "alert", title), title)
         text = wait_for(lambda: next(c.name for c in box if c.getRoleName() == "label" and c.name), "its text")
-        xdotool("key", button) if button in ("Return", "Escape") else self.click("push button", button, box)
+        keys(button) if button == "Return" else self.click("push button", button, box)
         return text
 
     def right_answer(self):
@@ -59,10 +63,10 @@ class EndToEnd(unittest.TestCase):
         self.app = wait_for(lambda: next(a for a in DESKTOP if a and a.get_process_id() == program.pid), "the program")
         counters = lambda: [c.name for c in find(self.app, "filler", "Vuvere") if c.getRoleName() == "label"][1:3]
         # A wrong answer on the top row; then right answers on the keypad, the tenth rewarded.
-        xdotool("key", "--delay", "20", *self.right_answer()[:-1], "Return")
+        keys(*self.right_answer()[:-1], "Return")
         self.assertEqual(self.answer("Rechenfehler", "Return"), "Das ist leider falsch!\n")
         for count in range(1, 11):
-            xdotool("key", "--delay", "20", *("KP_" + digit for digit in self.right_answer()), "KP_Enter")
+            keys(*("KP_" + digit for digit in self.right_answer()), "KP_Enter")
             wait_for(lambda: counters() == [str(count), "1"], f"{count} right answers counted")
         self.assertEqual(self.answer("Memoryspiel", "Return"), "Jetzt gibt es eine Belohnung.")
         self.click("label", "Karte 1")
@@ -75,6 +79,6 @@ class EndToEnd(unittest.TestCase):
         self.answer("Fehlerliste kopieren", "Return")
         # Back in the main window, Esc asks first; "Ja" ends the program with status 0.
         self.click("label", " ")
-        xdotool("key", "Escape")
+        keys("Escape")
         self.assertEqual(self.answer("Vuvere Rovivudevu", "Ja"), "Dieses Programm jetzt beenden?\n\n")
         self.assertEqual(program.wait(timeout=10), 0)

@@ -14,13 +14,7 @@
 class ScriptedPlatform final : public Platform
 {
 public:
-    struct Message
-    {
-        QString text;
-        int style;
-        QString title;
-        bool operator==(const Message &) const = default;
-    };
+    struct Message { QString text; int style; QString title; bool operator==(const Message &) const = default; };
 
     // Answers for the Ja/Nein boxes; when empty, a box answers with its default button, an
     // input box with Cancel, and a seeded generator gives the random numbers.
@@ -43,8 +37,7 @@ public:
     int rtcMsgBox(QWidget *, const QString &text, int style, const QString &title) override
     {
         messages.append({text, style, title});
-        if (onMessage)
-            onMessage(messages.last());
+        onMessage ? onMessage(messages.last()) : void();
         if ((style & 0x0F) != MsgStyle::YesNo)
             return MsgResult::Ok;
         return !answers.isEmpty() ? answers.dequeue() : style & MsgStyle::DefaultButton2 ? MsgResult::No : MsgResult::Yes;
