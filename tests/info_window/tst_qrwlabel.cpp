@@ -11,17 +11,15 @@ private Q_SLOTS:
     void showingAndClosing()
     {
         Form1Fixture f({0, 0, 1000 * 15.0, 800 * 15.0});
+        f.play(u"P5"_s);
+        QRWLABEL *const info = f.form->infoWindow();
         for (const char *closer : {"Bezeichnung1", "Bild1", ""}) {
-            f.play(u"P5"_s);
-            QRWLABEL *info = f.form->infoWindow();
-            info->move(10, 10);
-            f.form->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
             f.play(u"P5"_s);
             QVERIFY(QTest::qWaitForWindowActive(info) && f.form->infoWindow() == info);
             QCOMPARE(control<Label>(info, "Bezeichnung6")->caption() + control<Label>(info, "Bezeichnung7")->caption(),
                      u" \r\nQRW, Version 1.0, 2026\r\nE-Mail: info@qrw.example"_s);
             QCOMPARE(info->frameGeometry().center(), QPoint(499, 399));
+            info->move(10, 10);
             *closer ? QTest::mouseClick(control<QWidget>(info, closer), Qt::LeftButton) : void(info->close());
             QVERIFY(info->isHidden() && QTest::qWaitForWindowActive(f.form.get()));
         }

@@ -6,7 +6,6 @@
 #include "memory/form5.h"
 
 #include <QFontInfo>
-#include <QStyle>
 
 namespace {
 // name | back | text colour | points, b for bold | l, r or c aligned, b bordered, w wrapped | text | spoken name
@@ -16,7 +15,8 @@ const char *const Form1Looks[] = {
     "Bild1||||||Ende", "Bild3||||||Belohnung", "Bild2||||||Auswertung", "Bild7||||||Hilfe", "Bild6||||||Check",
     "Bild9||||||Name", "Bild4||||||Memo", "Bild8||||||Tasten", "Bild5||||||Info"};
 const char *const Form5Looks[] = {
-    "Form5|#80ffff", "Befehl1|||8.25b||STOP", "Bezeichnung19|#80ffff|#0000c0|8.25b|lbw",
+    "Form5|#80ffff", "Befehl1|||8.25b||STOP",
+    "Bezeichnung19|#80ffff|#0000c0|8.25b|lbw| Immer zwei Felder haben die gleiche Zahl, klicke   jedes Einzelfeld an und suche alle Zahlenpaare !",
     "Bezeichnung21|#80ffff||9.75b|r|1", "Bezeichnung20|#80ffff||9.75b|l|. Runde", "Bezeichnung18|#0000c0|#ffffff|13.5b|lbw||Karte 18"};
 const char *const QrwlabelLooks[] = {
     "QRWLABEL|#80ffff", "Bezeichnung2|#000080|#ff00ff|18b|c|Q", "Bezeichnung3|#000080|#00ffff|18b|c|R",
@@ -26,17 +26,14 @@ const char *const QrwlabelLooks[] = {
 
 QString look(QWidget *w)
 {
-    const auto *label = qobject_cast<QLabel *>(w);
+    const auto *label = qobject_cast<Label *>(w);
     const auto *button = qobject_cast<QAbstractButton *>(w);
-    QString flags;
-    if (label) {
-        flags += label->alignment() & Qt::AlignRight ? u'r' : label->alignment() & Qt::AlignHCenter ? u'c' : u'l';
-        flags += QString(label->frameShape() == QFrame::Box, u'b') + QString(label->wordWrap(), u'w');
-    }
+    const Qt::Alignment align = label ? label->alignment() : Qt::Alignment();
+    const QString flags = !label ? QString() : QString(align & Qt::AlignRight ? u'r' : align & Qt::AlignHCenter ? u'c' : u'l')
+                                                   + QString(label->frameShape() == QFrame::Box, u'b') + QString(label->wordWrap(), u'w');
     return QStringList{w->objectName(), w->palette().window().color().name(), w->palette().windowText().color().name(),
                        QString::number(w->font().pointSizeF()) + QString(w->font().bold(), u'b'), flags,
-                       label ? static_cast<const Label *>(label)->caption() : button ? button->text() : QString(),
-                       w->accessibleName()}.join(u'|');
+                       label ? label->caption() : button ? button->text() : QString(), w->accessibleName()}.join(u'|');
 }
 }
 
@@ -58,12 +55,10 @@ private Q_SLOTS:
     {
         QFETCH(int, window);
         Form1Fixture f;
-        f.play(window == 1 ? QString(10, u'R') : QString());
-        if (window == 2)
-            f.form->Bild5_Click();
-        QWidget *w = QList<QWidget *>{f.form.get(), f.form->memoryWindow(), f.form->infoWindow()}[window];
         // The longest answer there is.
-        f.form->state().ExpectedAnswer = u"810+81=891"_s, f.play(window ? QString() : u"81081891"_s);
+        f.form->state().ExpectedAnswer = u"810+81=891"_s;
+        f.play(QStringList{u"81081891"_s, QString(10, u'R'), u"P5"_s}[window]);
+        QWidget *w = QList<QWidget *>{f.form.get(), f.form->memoryWindow(), f.form->infoWindow()}[window];
         QCOMPARE(QFontInfo(w->font()).family(), u"Liberation Sans"_s);
         const std::span<const char *const> looks = QList<std::span<const char *const>>{Form1Looks, Form5Looks, QrwlabelLooks}[window];
         for (const char *row : looks) {
@@ -74,17 +69,16 @@ private Q_SLOTS:
                 QVERIFY2(expected[i].isEmpty() || actual[i] == expected[i], qPrintable(look(widget) + u" is not "_s + QString::fromUtf8(row)));
         }
         // Regular rows: picture buttons, their labels, keys and cards.
-        const auto at = [w](const char *prefix, int n) { return control<QWidget>(w, (prefix + QByteArray::number(n)).constData())->geometry(); };
+        const auto at = [w](const char *prefix, int n) { return control<QWidget>(w, (prefix + QByteArray::number(n)).constData()); };
         const int pictures[] = {1, 3, 2, 7, 6, 9, 4, 8, 5}, labels[] = {10, 4, 3, 14, 12, 7, 11, 15, 16};
         for (int i = 0; i < 9 && window == 0; ++i) {
-            QCOMPARE(at("Bild", pictures[i]), QRect(16 + 56 * i, 8, 33, 33));
-            QCOMPARE(at("Bezeichnung", labels[i]).center().x(), 32 + 56 * i);
-            QCOMPARE(look(control<QWidget>(w, ("Bezeichnung" + QByteArray::number(labels[i])).constData())).section(u'|', 1, 3),
-                     u"#00ffff|#000000|8.25b"_s);
-            QCOMPARE(at("Befehl", i + 1), QRect(16 + 40 * i, 200, 33, 33));
+            QCOMPARE(at("Bild", pictures[i])->geometry(), QRect(16 + 56 * i, 8, 33, 33));
+            QCOMPARE(at("Bezeichnung", labels[i])->geometry().center().x(), 32 + 56 * i);
+            QCOMPARE(look(at("Bezeichnung", labels[i])).section(u'|', 1, 3), u"#00ffff|#000000|8.25b"_s);
+            QCOMPARE(at("Befehl", i + 1)->geometry(), QRect(16 + 40 * i, 200, 33, 33));
         }
         for (int k = 1; k <= 18 && window == 1; ++k)
-            QCOMPARE(at("Bezeichnung", k), QRect(32 + 56 * ((k - 1) % 6), 72 + 88 * ((k - 1) / 6), 41, 73));
+            QCOMPARE(at("Bezeichnung", k)->geometry(), QRect(32 + 56 * ((k - 1) % 6), 72 + 88 * ((k - 1) / 6), 41, 73));
         const QList<QWidget *> children = w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
         for (QWidget *child : children) {
             const QByteArray name = child->objectName().toLatin1();

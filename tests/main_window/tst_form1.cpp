@@ -144,37 +144,27 @@ private Q_SLOTS:
         QCOMPARE(f.caption("Bezeichnung4"), u"32768"_s);
     }
 
+    // The errors, the right answers and the text.
     void evaluation_data()
     {
-        QTest::addColumn<int>("errors");
-        QTest::addColumn<int>("right");
-        QTest::addColumn<QString>("text");
-        const auto row = [](int errors, int right, int percent, const char *words) {
-            QTest::addRow("%d of %d", errors, right) << errors << right << u"Du hast %1% Fehler:\n\r\n\r"_s.arg(percent) + QString::fromUtf8(words);
-        };
-        QTest::newRow("no right answer yet") << 5 << 0 << u"Du hast noch keine richtige Lösung!"_s;
-        row(0, 1, 0, "Das ist einfach Spitze!");
-        row(1, 20, 5, "Das hast du prima gemacht!");
-        row(1, 10, 10, "Das hast du gut gemacht!");
-        row(29, 100, 28, "Das klappt schon fast gut!");
-        row(3, 10, 30, "Schon recht ordentlich!");
-        row(2, 5, 40, "Das geht gerade noch so!");
-        row(29, 50, 57, "Du musst noch etwas üben!");
-        row(2, 3, 66, "Du musst viel mehr üben!");
-        row(60, 10, 600, "Du machst zu viele Fehler!");
+        QTest::addColumn<QString>("row");
+        for (const char *row : {"5 0 Du hast noch keine richtige Lösung!", "0 1 Du hast 0% Fehler:\n\r\n\rDas ist einfach Spitze!",
+                                "1 20 Du hast 5% Fehler:\n\r\n\rDas hast du prima gemacht!", "1 10 Du hast 10% Fehler:\n\r\n\rDas hast du gut gemacht!",
+                                "29 100 Du hast 28% Fehler:\n\r\n\rDas klappt schon fast gut!", "3 10 Du hast 30% Fehler:\n\r\n\rSchon recht ordentlich!",
+                                "2 5 Du hast 40% Fehler:\n\r\n\rDas geht gerade noch so!", "29 50 Du hast 57% Fehler:\n\r\n\rDu musst noch etwas üben!",
+                                "2 3 Du hast 66% Fehler:\n\r\n\rDu musst viel mehr üben!", "60 10 Du hast 600% Fehler:\n\r\n\rDu machst zu viele Fehler!"})
+            QTest::newRow(qPrintable(QString::fromUtf8(row).section(u' ', 0, 1))) << QString::fromUtf8(row);
     }
 
     // The percentage is the quotient times 100, cut, not rounded; each band starts at its limit.
     void evaluation()
     {
-        QFETCH(int, errors);
-        QFETCH(int, right);
-        QFETCH(QString, text);
+        QFETCH(QString, row);
         Form1Fixture f;
-        f.form->state().ErrorCount = std::int16_t(errors);
-        f.form->state().CorrectCount = right;
+        f.form->state().ErrorCount = std::int16_t(row.section(u' ', 0, 0).toInt());
+        f.form->state().CorrectCount = row.section(u' ', 1, 1).toInt();
         f.play(u"P2"_s);
-        QCOMPARE(f.platform.messages, (QList<Message>{{text, 64, u"Fehler"_s}}));
+        QCOMPARE(f.platform.messages, (QList<Message>{{row.section(u' ', 2), 64, u"Fehler"_s}}));
     }
 
     void boxes_data()
