@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include <functional>
 #include <random>
 
 using namespace Qt::Literals::StringLiterals;
