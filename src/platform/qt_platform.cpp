@@ -148,29 +148,24 @@ int QtPlatform::rtcMsgBox(QWidget *owner, const QString &text, int style, const 
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText);
     box.setText(displayText(text));
-    switch (style & 0x70) {
-    case MsgStyle::Critical: box.setIcon(QMessageBox::Critical); break;
-    case MsgStyle::Question: box.setIcon(QMessageBox::Question); break;
-    case MsgStyle::Exclamation: box.setIcon(QMessageBox::Warning); break;
-    case MsgStyle::Information: box.setIcon(QMessageBox::Information); break;
-    default: box.setIcon(QMessageBox::NoIcon); break;
-    }
+    // The program's own picture in place of Qt's standard icons.
     box.setIconPixmap(messageIcon(style, box));
+    QPushButton *yes = nullptr;
     if ((style & 0x0F) == MsgStyle::YesNo) {
-        QPushButton *yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+        yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
         QPushButton *no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
         box.setDefaultButton((style & MsgStyle::DefaultButton2) ? no : yes);
         box.setEscapeButton(no);
-        widenForTitle(&box, title);
-        box.exec();
-        return box.clickedButton() == yes ? MsgResult::Yes : MsgResult::No;
+    } else {
+        QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.setDefaultButton(ok);
+        box.setEscapeButton(ok);
     }
-    QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
-    box.setDefaultButton(ok);
-    box.setEscapeButton(ok);
     widenForTitle(&box, title);
     box.exec();
-    return MsgResult::Ok;
+    if (!yes)
+        return MsgResult::Ok;
+    return box.clickedButton() == yes ? MsgResult::Yes : MsgResult::No;
 }
 
 QString QtPlatform::rtcInputBox(QWidget *owner, const QString &prompt, const QString &title)
