@@ -22,12 +22,12 @@ def wait_for(predicate, what):
     raise AssertionError(f"timed out waiting for {what}")
 
 
-def xdotool(*args):
-    subprocess.run(["xdotool", *args], check=True, timeout=10)
+def run(*args):
+    return subprocess.run(args, check=True, timeout=10, capture_output=True, text=True).stdout
 
 
 def keys(*names):
-    xdotool("key", "--delay", "20", *names)
+    run("xdotool", "key", "--delay", "20", *names)
 
 
 def find(root, role, name):
@@ -39,43 +39,63 @@ def find(root, role, name):
     return None
 
 
+def window(name):
+    return int(run("xdotool", "search", "--name", name).split()[0])
+
+
+def edges(thing):
+    box = thing.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x, box.y, box.x + box.width, box.y + box.height
+
+
 class EndToEnd(unittest.TestCase):
     def click(self, role, name, within=None):
-        box = wait_for(lambda: find(within or self.app, role, name), name).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        xdotool("mousemove", str(box.x + box.width // 2), str(box.y + box.height // 2), "click", "1")
+        left, top, right, bottom = edges(wait_for(lambda: find(within or self.app, role, name), name))
+        run("xdotool", "mousemove", str((left + right) // 2), str((top + bottom) // 2), "click", "1")
 
-    def answer(self, title, button):
-        """Reads the text of the message box with this title, then answers it with a key or a click."""
+    def answer(self, title, button, *keep_clear):
+        """Reads the text of the message box with this title, then answers it with a key or a click.
+        A box asked to keep clear of parts of the main window must also belong to that window."""
         box = wait_for(lambda: find(self.app, "alert", title), title)
         text = wait_for(lambda: next(c.name for c in box if c.getRoleName() == "label" and c.name), "its text")
+        for area in keep_clear:
+            (left, top, right, bottom), (x0, y0, x1, y1) = edges(box), edges(area)
+            self.assertTrue(right <= x0 or x1 <= left or bottom <= y0 or y1 <= top, f"{title} covers {area.name!r}")
+        if keep_clear:
+            owner = run("xprop", "-id", str(window(f"^{title}$")), "WM_TRANSIENT_FOR").split()[-1]
+            self.assertEqual(int(owner, 16), window("^Vuvere Rovivudevu: "))
         keys(button) if button == "Return" else self.click("push button", button, box)
         return text
 
-    def right_answer(self):
-        """The digits of the right answer to the task shown, such as 32056376 for 47 · 8."""
+    def task(self):
+        """The parts of the right answer to the task shown, such as 320, 56 and 376 for 47 · 8."""
         task = wait_for(lambda: find(self.app, "label", " ").name.split(), "a task")
         factor, tens, units = (int(task[i]) for i in ((3, 0, 1) if task[2] == "·" else (0, 2, 3)))
-        return f"{10 * factor * tens}{factor * units}{factor * (10 * tens + units)}"
+        return str(10 * factor * tens), str(factor * units), str(factor * (10 * tens + units))
 
     def test_a_session(self):
         program = subprocess.Popen([os.environ["VUVERE_PROGRAM"]], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
         self.addCleanup(lambda: program.poll() is None and program.kill())
         self.app = wait_for(lambda: next(a for a in DESKTOP if a and a.get_process_id() == program.pid), "the program")
         counters = lambda: [c.name for c in find(self.app, "filler", "Vuvere") if c.getRoleName() == "label"][1:3]
-        # A wrong answer on the top row; then right answers on the keypad, the tenth rewarded.
-        keys(*self.right_answer()[:-1], "Return")
-        self.assertEqual(self.answer("Rechenfehler", "Return"), "Das ist leider falsch!\n")
+        # A wrong answer on the top row stays shown, clear of the box that says so; then right
+        # answers on the keypad, the tenth rewarded.
+        tens, units, total = self.task()
+        keys(*tens, *units, *total[:-1], "Return")
+        shown = (find(self.app, "label", " "), find(self.app, "label", f"{tens}+{units}={total[:-1]}"))
+        self.assertEqual(self.answer("Rechenfehler", "Return", *shown), "Das ist leider falsch!\n")
         for count in range(1, 11):
-            keys(*("KP_" + digit for digit in self.right_answer()), "KP_Enter")
+            keys(*("KP_" + digit for digit in "".join(self.task())), "KP_Enter")
             wait_for(lambda: counters() == [str(count), "1"], f"{count} right answers counted")
         self.assertEqual(self.answer("Memoryspiel", "Return"), "Jetzt gibt es eine Belohnung.")
         self.click("label", "Karte 1")
         wait_for(lambda: find(self.app, "label", "Karte 1").description in "123456789", "the card turned up")
         self.click("push button", "STOP")
         self.answer("Memory", "Ja")
-        # A picture button: the error list is copied.
+        # A picture button: the error list is shown while it is copied.
         self.click("push button", "Check")
-        self.assertEqual(self.answer("Fehlerliste kopieren", "Ja"), "Die Fehlerliste kopieren?\n\n")
+        clear = (find(self.app, "label", " "), wait_for(lambda: find(self.app, "list", ""), "the error list"))
+        self.assertEqual(self.answer("Fehlerliste kopieren", "Ja", *clear), "Die Fehlerliste kopieren?\n\n")
         self.answer("Fehlerliste kopieren", "Return")
         # Back in the main window, Esc asks first; "Ja" ends the program with status 0.
         self.click("label", " ")

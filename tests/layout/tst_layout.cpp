@@ -1,9 +1,7 @@
 #include "test_support.h"
 
-#include "info_window/qrwlabel.h"
 #include "layout/picture_button.h"
 #include "layout/shape.h"
-#include "memory/form5.h"
 
 #include <QFontInfo>
 
@@ -21,7 +19,7 @@ const char *const Form5Looks[] = {
 const char *const QrwlabelLooks[] = {
     "QRWLABEL|#80ffff", "Bezeichnung2|#000080|#ff00ff|18b|c|Q", "Bezeichnung3|#000080|#00ffff|18b|c|R",
     "Bezeichnung4|#000080|#80ff80|18b|c|W", "Bezeichnung5|#000080|#ffffff|18b|l| 1 x 1 groß",
-    "Bezeichnung6|#000080|#ffffff|8.25|lw", "Bezeichnung7|#80ffff|#000000|9.75|cbw",
+    "Bezeichnung6|#000080|#ffffff|8.25|lw| \r\n", "Bezeichnung7|#80ffff|#000000|9.75|cbw|QRW, Version 1.0, 2026\r\nE-Mail: info@qrw.example",
     "Bezeichnung8|#000080|#80ffff|8.25b|c|www.qrw.example", "Bild1|#80ffff|||||Schließen", "Bezeichnung1|#80ffff|#000080|18b|c|O k a y|Okay"};
 
 QString look(QWidget *w)
@@ -38,7 +36,8 @@ QString look(QWidget *w)
 }
 
 // The windows checked for what their tables cannot vouch for themselves: the design's colours,
-// fonts, names and regular rows, texts that fit, controls that do not overlap, and the painting.
+// fonts, names, texts and regular rows, texts that fit, controls that do not overlap, and the
+// painting; and the info window's showing and closing.
 class TestLayout : public QObject
 {
     Q_OBJECT
@@ -60,6 +59,17 @@ private Q_SLOTS:
         f.play(QStringList{u"81081891"_s, QString(10, u'R'), u"P5"_s}[window]);
         QWidget *w = QList<QWidget *>{f.form.get(), f.form->memoryWindow(), f.form->infoWindow()}[window];
         QCOMPARE(QFontInfo(w->font()).family(), u"Liberation Sans"_s);
+        // One info window, centred and filled at each showing; "O k a y", the flag and the frame close it.
+        for (const char *closer : {"Bezeichnung1", "Bild1", ""}) {
+            if (window < 2)
+                break;
+            QCOMPARE(w->frameGeometry().center(), QPoint(639, 511));
+            w->move(10, 10);
+            *closer ? QTest::mouseClick(control<QWidget>(w, closer), Qt::LeftButton) : void(w->close());
+            QVERIFY(w->isHidden() && QTest::qWaitForWindowActive(f.form.get()));
+            f.play(u"P5"_s);
+            QVERIFY(QTest::qWaitForWindowActive(w) && f.form->infoWindow() == w && f.platform.messages.isEmpty());
+        }
         const std::span<const char *const> looks = QList<std::span<const char *const>>{Form1Looks, Form5Looks, QrwlabelLooks}[window];
         for (const char *row : looks) {
             const QStringList expected = QString::fromUtf8(row).split(u'|');
@@ -92,6 +102,7 @@ private Q_SLOTS:
             } else if (auto *button = qobject_cast<QPushButton *>(child)) {
                 QVERIFY2(metrics.horizontalAdvance(button->text()) + 4 <= button->width() && metrics.height() + 4 <= button->height(), name);
             }
+            QVERIFY2(!qobject_cast<PictureButton *>(child) || child->size() == QSize(33, 33), name);
             QVERIFY2(w->rect().contains(child->geometry()) || !w->rect().intersects(child->geometry()) || name == "Figur2", name + " is cut by the edge");
             for (QWidget *other : children) {
                 const QRect overlap = child->geometry() & other->geometry();

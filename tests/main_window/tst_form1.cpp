@@ -1,13 +1,5 @@
 #include "test_support.h"
 
-#include "platform/qt_platform.h"
-
-#include <QInputDialog>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMessageBox>
-#include <QTimer>
-
 namespace {
 const QString E1 = u" 4 7 · 8 = _____ + ___ = _____"_s, E2 = u" 9 · 1 2 = _____ + ___ = _____"_s;
 const QString Guest = u"Vuvere Rovivudevu: Freund und Gast"_s;
@@ -28,9 +20,7 @@ const QMap<QChar, Message> Messages{
 };
 }
 
-// The main window driven as the child drives it: keys into its QWindow, clicks on its buttons;
-// and its real boxes, which keep clear of the task, the answer and the shown list, belong to the
-// window, fit their titles, and speak German.
+// The main window driven as the child drives it: keys into its QWindow, clicks on its buttons.
 class TestForm1 : public QObject
 {
     Q_OBJECT
@@ -43,39 +33,33 @@ private Q_SLOTS:
         // The answer shown | wrong/right answers counted | entries listed | the messages | d: the
         // delete button keeps the focus, e: the program has ended.
         QTest::addColumn<QString>("outcome");
-        const auto row = [](const char *tag, const QString &script, const QString &given, const QString &outcome) {
-            QTest::newRow(tag) << script << given << outcome;
-        };
-        row("separators follow the length", u"320"_s, {}, u"320+|0/0|0"_s);
-        row("keypad digits", u"k3k2k0k5k6k3k7k6"_s, {}, u"320+56=376|0/0|0"_s);
-        row("deleted separator stays out", u"320b5"_s, {}, u"3205|0/0|0"_s);
-        row("separator returns with its digit", u"320bb0"_s, {}, u"320+|0/0|0"_s);
-        row("delete button removes one", u"3205d"_s, {}, u"320+|0/0|0||d"_s);
-        row("backspace with Ctrl, and on empty", u"32cbbb"_s, {}, u"|0/0|0"_s);
-        row("a sign replaces all", u"3205>"_s, {}, u">|0/0|0"_s);
-        row("digits after a sign", u"<12"_s, {}, u"<12+|0/0|0"_s);
-        row("equals sign", u"7="_s, {}, u"=|0/0|0"_s);
-        row("twenty characters at most", u"320563761111111111111111"_s, {}, u"320+56=3761111111111|0/0|0"_s);
-        row("other keys change nothing", u"1a-*.,c2"_s, {}, u"1|0/0|0"_s);
-        row("digit buttons", u"D"_s, {}, u"123+45=67890|0/0|0"_s);
-        row("a leading zero is wrong", u"032056376E"_s, {}, u"|1/0|1|W"_s);
-        row("OK checks once", u"32O"_s, {}, u"|1/0|1|W"_s);
-        row("Enter on the delete button checks once", u"32dE"_s, {}, u"|1/0|1|W|d"_s);
-        row("right answer", u"32056376E"_s, {}, u"|0/1|0"_s);
-        row("each task listed once, in order", u"ERERE"_s, {}, u"|3/2|2|WWW"_s);
-        row("Esc, then Nein, keeps the answer", u"32X"_s, {}, u"32|0/0|0|Q"_s);
-        row("Ende, Ja", u"3P1"_s, u"y"_s, u"3|0/0|0|Q|e"_s);
-        row("help and keys", u"3P7P8"_s, {}, u"3|0/0|0|HT"_s);
-        row("Memo and Belohnung", u"RRRP4P3"_s, {}, u"|0/3|0|MB"_s);
-        row("Check, empty list", u"P6"_s, {}, u"|0/0|0|N"_s);
-        row("Check, Nein", u"EREP6"_s, u"n"_s, u"|2/1|2|WWC"_s);
-        row("Check, Ja, then again", u"EREP6P6"_s, u"y"_s, u"|2/1|0|WWCKN"_s);
-        row("Check, the copy fails", u"EREP6"_s, u"y||!"_s, u"|2/1|2|WWCF"_s);
-        row("Name, cancelled", u"E3P9"_s, {}, u"3|1/0|1|W"_s);
-        row("Name, Nein empties the list", u"EREP9"_s, u"n|Anna"_s, u"|2/1|0|WWC"_s);
-        row("Name, Ja copies", u"EREP9"_s, u"y|Ben"_s, u"|2/1|0|WWCK"_s);
-        row("Name, a failed copy keeps the list", u"EREP9"_s, u"y|Ben|!"_s, u"|2/1|2|WWCF"_s);
-        row("Name with the modified marker", u"P9"_s, u"|[*]"_s, u"|0/0|0"_s);
+        QTest::newRow("keypad digits") << u"k3k2k0k5k6k3k7k6"_s << QString() << u"320+56=376|0/0|0"_s;
+        QTest::newRow("deleted separator stays out") << u"320b5"_s << QString() << u"3205|0/0|0"_s;
+        QTest::newRow("separator returns with its digit") << u"320bb0"_s << QString() << u"320+|0/0|0"_s;
+        QTest::newRow("delete button removes one") << u"3205d"_s << QString() << u"320+|0/0|0||d"_s;
+        QTest::newRow("backspace with Ctrl, and on empty") << u"32cbbb"_s << QString() << u"|0/0|0"_s;
+        QTest::newRow("a sign replaces all") << u"3205>"_s << QString() << u">|0/0|0"_s;
+        QTest::newRow("digits after a sign") << u"<12"_s << QString() << u"<12+|0/0|0"_s;
+        QTest::newRow("equals sign") << u"7="_s << QString() << u"=|0/0|0"_s;
+        QTest::newRow("twenty characters at most") << u"320563761111111111111111"_s << QString() << u"320+56=3761111111111|0/0|0"_s;
+        QTest::newRow("other keys change nothing") << u"1a-*.,c2"_s << QString() << u"1|0/0|0"_s;
+        QTest::newRow("digit buttons") << u"D"_s << QString() << u"123+45=67890|0/0|0"_s;
+        QTest::newRow("a leading zero is wrong") << u"032056376E"_s << QString() << u"|1/0|1|W"_s;
+        QTest::newRow("OK checks once") << u"32O"_s << QString() << u"|1/0|1|W"_s;
+        QTest::newRow("Enter on the delete button checks once") << u"32dE"_s << QString() << u"|1/0|1|W|d"_s;
+        QTest::newRow("each task listed once, in order") << u"ERERE"_s << QString() << u"|3/2|2|WWW"_s;
+        QTest::newRow("Esc, then Nein, keeps the answer") << u"32X"_s << QString() << u"32|0/0|0|Q"_s;
+        QTest::newRow("Ende, Ja") << u"3P1"_s << u"y"_s << u"3|0/0|0|Q|e"_s;
+        QTest::newRow("help and keys") << u"3P7P8"_s << QString() << u"3|0/0|0|HT"_s;
+        QTest::newRow("Memo and Belohnung") << u"RRRP4P3"_s << QString() << u"|0/3|0|MB"_s;
+        QTest::newRow("Check, empty list") << u"P6"_s << QString() << u"|0/0|0|N"_s;
+        QTest::newRow("Check, Nein") << u"EREP6"_s << u"n"_s << u"|2/1|2|WWC"_s;
+        QTest::newRow("Check, Ja, then again") << u"EREP6P6"_s << u"y"_s << u"|2/1|0|WWCKN"_s;
+        QTest::newRow("Name, cancelled") << u"E3P9"_s << QString() << u"3|1/0|1|W"_s;
+        QTest::newRow("Name, Nein empties the list") << u"EREP9"_s << u"n|Anna"_s << u"|2/1|0|WWC"_s;
+        QTest::newRow("Name, Ja copies") << u"EREP9"_s << u"y|Ben"_s << u"|2/1|0|WWCK"_s;
+        QTest::newRow("Name, a failed copy keeps the list") << u"EREP9"_s << u"y|Ben|!"_s << u"|2/1|2|WWCF"_s;
+        QTest::newRow("Name with the modified marker") << u"P9"_s << u"|[*]"_s << u"|0/0|0"_s;
     }
 
     // While the export asks, the list is shown and the new name is already in the title.
@@ -165,70 +149,6 @@ private Q_SLOTS:
         f.form->state().CorrectCount = row.section(u' ', 1, 1).toInt();
         f.play(u"P2"_s);
         QCOMPARE(f.platform.messages, (QList<Message>{{row.section(u' ', 2), 64, u"Fehler"_s}}));
-    }
-
-    void boxes_data()
-    {
-        QTest::addColumn<QByteArray>("button");
-        // Each box: its title, how many marked areas it kept clear of, its buttons; an input box
-        // adds the context menu of its field. Boxes are answered with Enter, or with "Ja" after a *.
-        QTest::addColumn<QStringList>("boxes");
-        const QString copy = u"Fehlerliste kopieren 3 Ja Nein"_s, menu = u"Neuer Benutzer 2 Rückgängig Wiederherstellen Ausschneiden "
-                                                                         "Kopieren Einfügen Löschen Alles auswählen"_s;
-        QTest::newRow("wrong answer") << "Befehl11"_ba << QStringList{u"Rechenfehler 2 OK"_s};
-        QTest::newRow("quit, Nein by default") << "Bild1"_ba << QStringList{u"Vuvere Rovivudevu 2 Ja Nein"_s};
-        QTest::newRow("export, empty list") << "Bild6"_ba << QStringList{u"Fehlerliste abbrechen 3 OK"_s};
-        QTest::newRow("export, question and copy notice") << "*Bild6"_ba << QStringList{copy, u"Fehlerliste kopieren 2 OK"_s};
-        QTest::newRow("copy question after the name") << "-Bild9"_ba << QStringList{menu, copy};
-    }
-
-    void boxes()
-    {
-        QFETCH(QByteArray, button);
-        const bool listed = !std::isalpha(button[0]), yes = button[0] == '*';
-        QtPlatform platform;
-        Form1 form(platform);
-        platform.showWindow(&form, false);
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QStringList seen;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, this, [&] {
-            QWidget *box = QApplication::activeModalWidget();
-            if (!box)
-                return;
-            // Each area in the window that the box overlaps costs 9 of the count.
-            int kept = 0;
-            for (const char *name : {"Bezeichnung1", "Bezeichnung2", "Liste1"}) {
-                const auto *area = control<QWidget>(&form, name);
-                const QRect onScreen(area->mapToGlobal(QPoint()), area->size());
-                kept += !form.rect().intersects(area->geometry()) ? 0 : box->frameGeometry().intersects(onScreen) ? -9 : 1;
-            }
-            const int titleWidth = QFontMetrics(QFont(QApplication::font().family(), 10, QFont::Bold)).horizontalAdvance(box->windowTitle());
-            QString shown = u"%1 %2"_s.arg(box->windowTitle()).arg(kept) + (box->parentWidget() == &form ? u""_s : u" not owned"_s)
-                            + (box->width() < titleWidth + 120 ? u" too narrow"_s : u""_s);
-            if (auto *input = qobject_cast<QInputDialog *>(box)) {
-                const std::unique_ptr<QMenu> menu(input->findChild<QLineEdit *>()->createStandardContextMenu());
-                for (const QAction *action : menu->actions())
-                    shown += action->isSeparator() ? QString() : u' ' + action->text().section(u'\t', 0, 0).remove(u'&');
-                input->setTextValue(u"Anna"_s), input->accept();
-            } else if (auto *message = qobject_cast<QMessageBox *>(box)) {
-                QAbstractButton *ja = nullptr;
-                for (QAbstractButton *answer : message->buttons())
-                    shown += u' ' + answer->text(), ja = answer->text() == u"Ja" && yes ? answer : ja;
-                ja ? ja->click() : QTest::keyClick(message, Qt::Key_Return);
-            }
-            seen << shown;
-        });
-        poll.start(10);
-        // A watchdog: a box left open would hold the test for ever.
-        QTimer::singleShot(5000, this, [] { QApplication::activeModalWidget() ? void(QApplication::activeModalWidget()->close()) : void(); });
-        if (listed)
-            form.Befehl11_Click(), button.remove(0, 1);
-        seen.clear();
-        control<QAbstractButton>(&form, button.constData())->click();
-        QFETCH(QStringList, boxes);
-        QCOMPARE(seen, boxes);
-        QVERIFY(form.isVisible());
     }
 };
 

@@ -1,22 +1,19 @@
 #include "test_support.h"
 
-#include "memory/form5.h"
-
-#include <optional>
-
 // The Memory game, played through the real windows after the tenth right answer.
 class TestForm5 : public QObject
 {
     Q_OBJECT
-    std::optional<Form1Fixture> f;
+    // A screen right of and below another.
+    Form1Fixture f{QRectF{1280 * 15.0, 300 * 15.0, 800 * 15.0, 600 * 15.0}};
 
-    Form5 *memory() const { return f->form->memoryWindow(); }
+    Form5 *memory() const { return f.form->memoryWindow(); }
     Label *card(int k) const { return control<Label>(memory(), ("Bezeichnung" + QByteArray::number(k)).constData()); }
     void click(std::initializer_list<int> cards) { for (const int k : cards) QTest::mouseClick(card(k), Qt::LeftButton); }
     // The turn counter, the card status, and each card as text, back colour and spoken description.
     QStringList board() const
     {
-        QStringList items{control<Label>(memory(), "Bezeichnung21")->caption(), f->form->state().TypedAnswer};
+        QStringList items{control<Label>(memory(), "Bezeichnung21")->caption(), f.form->state().TypedAnswer};
         for (int k = 1; k <= Form5::CardCount; ++k)
             items << card(k)->caption() + card(k)->palette().window().color().name() + card(k)->accessibleDescription();
         return items;
@@ -24,42 +21,25 @@ class TestForm5 : public QObject
     // The first or second card of a number.
     int cardOf(int number, int which = 0) const
     {
-        const auto &values = f->form->state().CardValues;
+        const auto &values = f.form->state().CardValues;
         const auto first = std::find(values.begin() + 1, values.end(), number);
         return int((which ? std::find(first + 1, values.end(), number) : first) - values.begin());
     }
     static QString up(int n, bool found = false) { return u"%1                %1%2"_s.arg(n).arg(found ? u"#ffffffgefunden"_s : u"#0000c0"_s + QString::number(n)); }
 
 private Q_SLOTS:
-    // Every deal puts each number under two cards; a number drawn again is drawn anew.
-    void deals()
-    {
-        f.emplace();
-        Modul1 &s = f->form->state();
-        Form5 form(s, f->platform, [] {});
-        f->platform.randoms << 0.0 << 0.01 << 0.99;
-        for (unsigned seed = 0; seed < 300; ++seed) {
-            f->platform.fallback.seed(seed);
-            s.FirstCard = s.SecondCard = s.ClickedCard = 3;
-            form.DealCards();
-            QList<int> values(s.CardValues.begin() + 1, s.CardValues.begin() + 19);
-            QVERIFY(seed || values.mid(0, 2) == QList<int>({1, 9}));
-            std::ranges::sort(values);
-            QCOMPARE(values, (QList<int>{1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7, 8, 8, 9, 9}));
-            QCOMPARE(s.TypedAnswer + QString::number(s.FirstCard + s.SecondCard + s.ClickedCard), QString(18, u'1') + u'0');
-        }
-    }
-
     void turns()
     {
-        // On a screen right of and below another, both windows are centred by their frames;
+        // Both windows are centred on their screen by their frames;
         // keys queued for the hidden main window touch neither the card status nor the check.
-        f.emplace(QRectF{1280 * 15.0, 300 * 15.0, 800 * 15.0, 600 * 15.0});
-        f->play(QString(10, u'R'));
-        for (const QWidget *window : std::initializer_list<const QWidget *>{f->form.get(), memory()})
+        // The deal forgets the cards open before it.
+        f.play(QString(9, u'R'));
+        f.form->state().FirstCard = f.form->state().SecondCard = f.form->state().ClickedCard = 3;
+        f.play(u"R"_s);
+        for (const QWidget *window : std::initializer_list<const QWidget *>{f.form.get(), memory()})
             QVERIFY(window->frameGeometry() != window->geometry() && (window->frameGeometry().center() - QPoint(1680, 600)).manhattanLength() <= 1);
         for (const int key : {Qt::Key_5, Qt::Key_Return})
-            QCoreApplication::postEvent(f->form->windowHandle(), new QKeyEvent(QEvent::KeyPress, key, {}, key == Qt::Key_5 ? u"5"_s : QString()));
+            QCoreApplication::postEvent(f.form->windowHandle(), new QKeyEvent(QEvent::KeyPress, key, {}, key == Qt::Key_5 ? u"5"_s : QString()));
         QCoreApplication::processEvents();
         const int one = cardOf(1), two = cardOf(2), three = cardOf(3), partner = cardOf(3, 1);
         // Open cards ignore clicks; an unmatched pair stays open until the next face-down card,
@@ -71,19 +51,19 @@ private Q_SLOTS:
         QCOMPARE((QStringList{now[0], now[1], now[one + 1], now[two + 1], now[three + 1], now[partner + 1]}),
                  (QStringList{u"3"_s, status, up(1), u"#0000c0verdeckt"_s, up(3, true), up(3, true)}));
         // Nein to STOP, or to closing the window, leaves the game as it was.
-        f->platform.answers << MsgResult::No << MsgResult::No;
+        f.platform.answers << MsgResult::No << MsgResult::No;
         QTest::mouseClick(control<QPushButton>(memory(), "Befehl1"), Qt::LeftButton), memory()->close();
         QCOMPARE(board(), now);
         const Message stop{u"  Das Spiel jetzt beenden?"_s, 20, u"Memory"_s};
-        QCOMPARE(f->platform.messages, (QList<Message>{{u"Jetzt gibt es eine Belohnung."_s, 64, u"Memoryspiel"_s}, stop, stop}));
+        QCOMPARE(f.platform.messages, (QList<Message>{{u"Jetzt gibt es eine Belohnung."_s, 64, u"Memoryspiel"_s}, stop, stop}));
         // The turn that finds the last pair is not counted; then the board is reset for the next game.
-        f->platform.onMessage = [this](const Message &) { QCOMPARE(board().first(), u"10"_s); };
+        f.platform.onMessage = [this](const Message &) { QCOMPARE(board().first(), u"10"_s); };
         click({cardOf(1, 1)});
         for (const int number : {2, 4, 5, 6, 7, 8, 9})
             click({cardOf(number), cardOf(number, 1)});
-        QCOMPARE(f->platform.messages.last(), (Message{u"  Das Spiel ist beendet!"_s, 0, u"Memory"_s}));
+        QCOMPARE(f.platform.messages.last(), (Message{u"  Das Spiel ist beendet!"_s, 0, u"Memory"_s}));
         QCOMPARE(board(), QStringList({u"1"_s, QString()}) + QStringList(18, u"#000080verdeckt"_s));
-        QVERIFY(memory()->isHidden() && f->form->isVisible());
+        QVERIFY(memory()->isHidden() && f.form->isVisible());
     }
 };
 

@@ -2,16 +2,12 @@
 # Builds the Debian package from a build directory, checks its files and fields, unpacks it
 # and starts the unpacked program for a moment.
 set -euo pipefail
-build=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" || { cat "$work/cpack.log"; fail cpack; }
-debs=("$work"/vuvere-rovivudevu_1.0.0_*.deb)
-deb=${debs[0]}
-[ -f "$deb" ] || fail "no package in $(ls "$work")"
-
+cpack -G DEB --config "$1/CPackConfig.cmake" -B "$work" >"$work/cpack.log" || { cat "$work/cpack.log"; fail cpack; }
+deb=$(ls "$work"/vuvere-rovivudevu_1.0.0_*.deb) || fail "no package in $(ls "$work")"
 id=de.qrw.VuvereRovivudevu
 contents=$(dpkg-deb -c "$deb")
 for path in usr/bin/vuvere-rovivudevu usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml \
@@ -19,11 +15,10 @@ for path in usr/bin/vuvere-rovivudevu usr/share/applications/$id.desktop usr/sha
     usr/share/doc/vuvere-rovivudevu/{copyright,changelog.gz} usr/share/man/{,de/}man6/vuvere-rovivudevu.6.gz; do
     grep -q " \./$path\$" <<<"$contents" || fail "$path is not in the package"
 done
-[ "$(dpkg-deb -f "$deb" Package)" = vuvere-rovivudevu ] || fail "wrong Package field"
-[[ $(dpkg-deb -f "$deb" Depends) == *libqt6widgets6* ]] || fail "Depends lacks libqt6widgets6"
-recommends=$(dpkg-deb -f "$deb" Recommends)
-for p in fonts-liberation2 sound-theme-freedesktop libcanberra-pulse; do
-    [[ $recommends == *$p* ]] || fail "Recommends lacks $p"
+# Each field and a word it must hold.
+for field in "Package vuvere-rovivudevu" "Depends libqt6widgets6" "Recommends fonts-liberation2" \
+    "Recommends sound-theme-freedesktop" "Recommends libcanberra-pulse"; do
+    [[ $(dpkg-deb -f "$deb" "${field% *}") == *"${field#* }"* ]] || fail "$field: not in the field"
 done
 grep -E '^[EW]: |lintian: command not found' <(lintian "$deb" 2>&1) && fail "lintian: errors or warnings above"
 

@@ -27,20 +27,19 @@ private Q_SLOTS:
                  (whole >= 0 ? u" "_s : QString()) + QString::number(whole) + u'|' + QString::number(whole));
     }
 
-    // Line breaks for the boxes, and random numbers in [0, 1).
-    void lineBreaksAndRandomNumbers()
+    // Line breaks for the boxes, Qt's own texts in German, and random numbers in [0, 1).
+    void textsAndRandomNumbers()
     {
         QCOMPARE(displayText(u"A\rB\n\rC\r\nD"_s), u"A\nB\nC\nD"_s);
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), u"&Rückgängig"_s);
         QtPlatform platform;
         QList<double> numbers(100000);
         std::generate(numbers.begin(), numbers.end(), [&platform] { return platform.rtcRandomNext(); });
         const auto [low, high] = std::ranges::minmax(numbers);
         QVERIFY(low >= 0.0 && low < 0.001 && high > 0.999 && high < 1.0);
         // The same clock twice still gives new numbers.
-        platform.rtcRandomize(1000.5);
-        const double first = platform.rtcRandomNext();
-        platform.rtcRandomize(1000.5);
-        QVERIFY(platform.rtcRandomNext() != first);
+        const auto reseeded = [&platform] { return platform.rtcRandomize(1000.5), platform.rtcRandomNext(); };
+        QVERIFY(reseeded() != reseeded());
     }
 
     // Each size of the window icon is drawn for its own grid; the message boxes draw their own

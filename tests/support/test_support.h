@@ -1,8 +1,10 @@
 #pragma once
 
+#include "info_window/qrwlabel.h"
 #include "layout/app_setup.h"
 #include "layout/label.h"
 #include "main_window/form1.h"
+#include "memory/form5.h"
 #include "platform/platform.h"
 
 #include <QListWidget>
@@ -11,6 +13,7 @@
 #include <QTest>
 #include <QWindow>
 
+#include <algorithm>
 #include <functional>
 #include <random>
 
@@ -43,9 +46,9 @@ public:
     {
         messages.append({text, style, title});
         onMessage ? onMessage(messages.last()) : void();
-        if ((style & 0x0F) != MsgStyle::YesNo)
-            return MsgResult::Ok;
-        return !answers.isEmpty() ? answers.dequeue() : style & MsgStyle::DefaultButton2 ? MsgResult::No : MsgResult::Yes;
+        return (style & 0x0F) != MsgStyle::YesNo ? MsgResult::Ok
+               : !answers.isEmpty()              ? answers.dequeue()
+               : style & MsgStyle::DefaultButton2 ? MsgResult::No : MsgResult::Yes;
     }
     QString rtcInputBox(QWidget *, const QString &prompt, const QString &title) override
     {
@@ -62,12 +65,7 @@ public:
     QRectF screenRectTwips(const QWidget *) override { return screenTwips; }
     void showWindow(QWidget *window, bool) override { window->show(), window->activateWindow(); }
     void hideWindow(QWidget *window) override { window->hide(); }
-    void endProgram() override
-    {
-        ended = true;
-        for (QWidget *window : QApplication::topLevelWidgets())
-            window->hide();
-    }
+    void endProgram() override { ended = true, std::ranges::for_each(QApplication::topLevelWidgets(), &QWidget::hide); }
 
     // Queues the four draws of one task: the one-digit factor, the two digits and the order; each
     // in the middle of its interval, so that the whole part lands on the wanted value.
@@ -98,8 +96,8 @@ struct Form1Fixture
     QStringList entries() const
     {
         QStringList items;
-        for (int i = 0; i < get<QListWidget>("Liste1")->count(); ++i)
-            items << get<QListWidget>("Liste1")->item(i)->text();
+        for (const QListWidgetItem *item : get<QListWidget>("Liste1")->findItems({}, Qt::MatchStartsWith))
+            items << item->text();
         return items;
     }
     // Keys and clicks, one a character: digits and signs are typed; k and c put the keypad and
@@ -108,6 +106,8 @@ struct Form1Fixture
     // right, with 9 · 12 to follow. Clicks go through the QWindow, as the mouse's do.
     void play(const QString &script)
     {
+        static const QHash<char, Qt::Key> keys{{'b', Qt::Key_Backspace}, {'E', Qt::Key_Return}, {'X', Qt::Key_Escape}};
+        static const QHash<char, QByteArray> buttons{{'d', "Befehl18"}, {'O', "Befehl11"}};
         QWindow *window = form->windowHandle();
         Qt::KeyboardModifiers modifiers;
         const auto click = [&](const QByteArray &name) {
@@ -117,11 +117,6 @@ struct Form1Fixture
             switch (const char c = script[i].toLatin1()) {
             case 'k': modifiers = Qt::KeypadModifier; continue;
             case 'c': modifiers = Qt::ControlModifier; continue;
-            case 'b': QTest::keyClick(window, Qt::Key_Backspace, modifiers); break;
-            case 'E': QTest::keyClick(window, Qt::Key_Return); break;
-            case 'X': QTest::keyClick(window, Qt::Key_Escape); break;
-            case 'd': click("Befehl18"); break;
-            case 'O': click("Befehl11"); break;
             case 'P': click("Bild" + script.sliced(++i, 1).toLatin1()); break;
             case 'D':
                 for (int k = 1; k <= 10; ++k)
@@ -131,7 +126,9 @@ struct Form1Fixture
                 platform.queueTask(9, 1, 2, true);
                 play(QString(form->state().ExpectedAnswer).remove(u'+').remove(u'=') + u'E');
                 break;
-            default: QTest::keyClick(window, c, modifiers);
+            default:
+                keys.contains(c) ? QTest::keyClick(window, keys[c], modifiers)
+                : buttons.contains(c) ? click(buttons[c]) : QTest::keyClick(window, c, modifiers);
             }
             modifiers = {};
         }
@@ -139,11 +136,5 @@ struct Form1Fixture
 };
 
 // A test main with the program's application set-up (fonts, icon).
-#define VUVERE_TEST_MAIN(TestClass)                                                                \
-    int main(int argc, char *argv[])                                                              \
-    {                                                                                             \
-        QApplication app(argc, argv);                                                             \
-        setUpApplication();                                                                       \
-        TestClass test;                                                                           \
-        return QTest::qExec(&test, argc, argv);                                                   \
-    }
+#define VUVERE_TEST_MAIN(TestClass) \
+    int main(int argc, char *argv[]) { QApplication app(argc, argv); setUpApplication(); TestClass test; return QTest::qExec(&test, argc, argv); }
