@@ -39,10 +39,6 @@ def find(root, role, name):
     return None
 
 
-def window(name):
-    return int(run("xdotool", "search", "--name", name).split()[0])
-
-
 def edges(thing):
     box = thing.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     return box.x, box.y, box.x + box.width, box.y + box.height
@@ -62,8 +58,8 @@ class EndToEnd(unittest.TestCase):
             (left, top, right, bottom), (x0, y0, x1, y1) = edges(box), edges(area)
             self.assertTrue(right <= x0 or x1 <= left or bottom <= y0 or y1 <= top, f"{title} covers {area.name!r}")
         if keep_clear:
-            owner = run("xprop", "-id", str(window(f"^{title}$")), "WM_TRANSIENT_FOR").split()[-1]
-            self.assertEqual(int(owner, 16), window("^Vuvere Rovivudevu: "))
+            box_id, main_id = (run("xdotool", "search", "--name", name).split()[0] for name in (f"^{title}$", "^Vuvere Rovivudevu: "))
+            self.assertEqual(int(run("xprop", "-id", box_id, "WM_TRANSIENT_FOR").split()[-1], 16), int(main_id))
         keys(button) if button == "Return" else self.click("push button", button, box)
         return text
 

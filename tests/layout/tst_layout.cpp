@@ -2,6 +2,8 @@
 
 #include "layout/picture_button.h"
 #include "layout/shape.h"
+#include "platform/message_icons.h"
+#include "platform/qt_platform.h"
 
 #include <QFontInfo>
 
@@ -25,19 +27,19 @@ const char *const QrwlabelLooks[] = {
 QString look(QWidget *w)
 {
     const auto *label = qobject_cast<Label *>(w);
-    const auto *button = qobject_cast<QAbstractButton *>(w);
     const Qt::Alignment align = label ? label->alignment() : Qt::Alignment();
     const QString flags = !label ? QString() : QString(align & Qt::AlignRight ? u'r' : align & Qt::AlignHCenter ? u'c' : u'l')
                                                    + QString(label->frameShape() == QFrame::Box, u'b') + QString(label->wordWrap(), u'w');
     return QStringList{w->objectName(), w->palette().window().color().name(), w->palette().windowText().color().name(),
                        QString::number(w->font().pointSizeF()) + QString(w->font().bold(), u'b'), flags,
-                       label ? label->caption() : button ? button->text() : QString(), w->accessibleName()}.join(u'|');
+                       label ? label->caption() : w->property("text").toString(), w->accessibleName()}.join(u'|');
 }
 }
 
 // The windows checked for what their tables cannot vouch for themselves: the design's colours,
 // fonts, names, texts and regular rows, texts that fit, controls that do not overlap, and the
-// painting; and the info window's showing and closing.
+// painting; the info window's showing and closing; and what the platform hands the windows:
+// pictures, number texts, line breaks, Qt's texts in German and random numbers.
 class TestLayout : public QObject
 {
     Q_OBJECT
@@ -45,9 +47,8 @@ private Q_SLOTS:
     void windows_data()
     {
         QTest::addColumn<int>("window");
-        QTest::newRow("Form1") << 0;
-        QTest::newRow("Form5") << 1;
-        QTest::newRow("QRWLABEL") << 2;
+        for (const int window : {0, 1, 2})
+            QTest::newRow(std::array{"Form1", "Form5", "QRWLABEL"}[window]) << window;
     }
 
     void windows()
@@ -139,6 +140,66 @@ private Q_SLOTS:
         const QImage memory = f.form->memoryWindow()->grab().toImage(), info = f.form->infoWindow()->grab().toImage();
         QCOMPARE((QStringList{memory.pixelColor(16, 56).name(), memory.pixelColor(17, 57).name(), memory.pixelColor(33, 74).name(),
                               info.pixelColor(9, 100).name()}), (QStringList{u"#000000"_s, u"#80ffff"_s, u"#0000c0"_s, u"#000080"_s}));
+    }
+
+    void conversions_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("value");
+        for (const auto &[text, value] : {std::pair{u"20"_s, 20.0}, {u"  17abc"_s, 17.0}, {u"2.5x"_s, 2.5}, {u"-3"_s, -3.0},
+                                          {u"1e3"_s, 1000.0}, {u"Runde"_s, 0.0}, {u"-"_s, 0.0}, {u"1e999"_s, 0.0}})
+            QTest::newRow(qPrintable(text)) << text << value;
+    }
+
+    // The leading number of a text, its whole part rounded down, and the padded and plain number texts.
+    void conversions()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, value);
+        QCOMPARE(Platform::rtcR8ValFromBstr(text), value);
+        const qint64 whole = Platform::rtcInt(value - 0.5);
+        QCOMPARE(whole, qint64(std::floor(value - 0.5)));
+        QCOMPARE(Platform::rtcStrFromVar(whole) + u'|' + Platform::plainNumberText(whole),
+                 (whole >= 0 ? u" "_s : QString()) + QString::number(whole) + u'|' + QString::number(whole));
+    }
+
+    // Line breaks for the boxes, Qt's own texts in German, and random numbers in [0, 1).
+    void textsAndRandomNumbers()
+    {
+        QCOMPARE(displayText(u"A\rB\n\rC\r\nD"_s), u"A\nB\nC\nD"_s);
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), u"&Rückgängig"_s);
+        QtPlatform platform;
+        QList<double> numbers(100000);
+        std::generate(numbers.begin(), numbers.end(), [&platform] { return platform.rtcRandomNext(); });
+        const auto [low, high] = std::ranges::minmax(numbers);
+        QVERIFY(low >= 0.0 && low < 0.001 && high > 0.999 && high < 1.0);
+        // The same clock twice still gives new numbers.
+        const auto reseeded = [&platform] { return platform.rtcRandomize(1000.5), platform.rtcRandomNext(); };
+        QVERIFY(reseeded() != reseeded());
+    }
+
+    // Each size of the window icon is drawn for its own grid; the message boxes draw their own
+    // pictures for the device pixels at scale 2.
+    void icons()
+    {
+        const QIcon icon = QApplication::windowIcon();
+        for (const int size : {16, 32, 48}) {
+            QVERIFY(icon.availableSizes().contains(QSize(size, size)) && icon.availableSizes().contains(QSize(2 * size, 2 * size)));
+            const QImage own = icon.pixmap(size).toImage().convertToFormat(QImage::Format_RGBA8888);
+            const QImage scaled = icon.pixmap(size == 32 ? 48 : 32).toImage().convertToFormat(QImage::Format_RGBA8888).scaled(
+                size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            // A picture merely rescaled from another size would differ from it by rounding only.
+            qsizetype differing = 0;
+            for (qsizetype i = 0; i < own.sizeInBytes(); ++i)
+                differing += qAbs(own.constBits()[i] - scaled.constBits()[i]) > 48;
+            QVERIFY2(differing > size * size / 10, qPrintable(QString::number(size)));
+        }
+        // One point of each picture in its colour, at twice its place.
+        const std::tuple<int, QPoint, QColor> rows[] = {{MsgStyle::Critical, {6, 16}, Qt::red}, {MsgStyle::Question | MsgStyle::YesNo, {6, 16}, Qt::darkCyan},
+                                                        {MsgStyle::Exclamation, {16, 16}, Qt::black}, {MsgStyle::Information, {6, 16}, Qt::blue}};
+        for (const auto &[style, point, colour] : rows)
+            QCOMPARE(messageIcon(style, 32, 2.0).toImage().pixelColor(point * 2 + QPoint(1, 1)), colour);
+        QCOMPARE(messageIcon(MsgStyle::Critical, 32, 2.0).devicePixelRatio(), 2.0);
     }
 };
 

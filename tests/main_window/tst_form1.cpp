@@ -2,7 +2,6 @@
 
 namespace {
 const QString E1 = u" 4 7 · 8 = _____ + ___ = _____"_s, E2 = u" 9 · 1 2 = _____ + ___ = _____"_s;
-const QString Guest = u"Vuvere Rovivudevu: Freund und Gast"_s;
 const QString Copy = u"Fehlerliste von QRW-Vuvere Rovivudevu:\r\n\r\n"_s + E1 + u"\r\n"_s + E2 + u"\r\n"_s;
 // The main window's messages, a letter each.
 const QMap<QChar, Message> Messages{
@@ -74,7 +73,7 @@ private Q_SLOTS:
             f.platform.answers << (answer == u'y' ? MsgResult::Yes : MsgResult::No);
         f.platform.inputs << in[1];
         f.platform.clipboardFails = in[2] == u"!";
-        const QString title = in[1].isEmpty() ? Guest : u"Vuvere Rovivudevu: "_s + in[1];
+        const QString title = u"Vuvere Rovivudevu: "_s + (in[1].isEmpty() ? u"Freund und Gast"_s : in[1]);
         QString export_;
         f.platform.onMessage = [&](const Message &m) {
             if (m.title.startsWith(u"Fehlerliste"_s))

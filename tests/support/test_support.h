@@ -19,13 +19,13 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+struct Message { QString text; int style; QString title; bool operator==(const Message &) const = default; };
+
 // The platform for tests: dialogs answer from queues, the clock stands still, and every
 // message, beep and clipboard write is recorded. Windows are really shown and hidden.
 class ScriptedPlatform final : public Platform
 {
 public:
-    struct Message { QString text; int style; QString title; bool operator==(const Message &) const = default; };
-
     // Answers for the Ja/Nein boxes; when empty, a box answers with its default button, an
     // input box with Cancel, and a seeded generator gives the random numbers.
     QQueue<int> answers;
@@ -74,7 +74,6 @@ public:
         randoms << (factor - 1.5) / 8 << (units - 0.5) / 9 << (tens - 0.5) / 9 << (factorFirst ? 0.75 : 0.25);
     }
 };
-using Message = ScriptedPlatform::Message;
 
 // A shown main window on the scripted platform with the task 47 · 8, that is 320+56=376.
 struct Form1Fixture
