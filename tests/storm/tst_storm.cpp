@@ -7,11 +7,13 @@
 
 namespace {
 // Drives programs by seeded clicks, keys, answers, names and closes, a new one after each end,
-// and checks them after each event; gives the first event that broke an invariant, or -1.
+// and checks them after each event; gives the first event that broke an invariant, or -1, and
+// describes each event of the run in events.
 std::pair<qsizetype, QString> runStorm(const QList<quint32> &seeds, QStringList &events)
 {
     std::optional<Form1Fixture> f;
     QStringList list;
+    events.clear();
     QString name;
     static const QRegularExpression answer(u"^[<>+=]?[0-9+=]{0,19}$"_s);
     for (qsizetype i = 0; i < seeds.size(); ++i) {
@@ -75,7 +77,7 @@ private Q_SLOTS:
                     again == failure ? void(seeds = trial.mid(0, end + 1)) : void(i += chunk);
                 }
             }
-            events.clear(), runStorm(seeds, events);
+            runStorm(seeds, events);
             QVERIFY2(at < 0, qPrintable(u"%1 broke at event %2; these events do it too:\n%3"_s.arg(failure).arg(at).arg(events.join(u'\n'))));
         }
     }
