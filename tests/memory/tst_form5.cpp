@@ -36,6 +36,7 @@ private Q_SLOTS:
         f.play(QString(9, u'R'));
         f.form->state().FirstCard = f.form->state().SecondCard = f.form->state().ClickedCard = 3;
         f.play(u"R"_s);
+        QCOMPARE(f.form->state().FirstCard + f.form->state().SecondCard + f.form->state().ClickedCard, 0);
         for (const QWidget *window : std::initializer_list<const QWidget *>{f.form.get(), memory()})
             QVERIFY(window->frameGeometry() != window->geometry() && (window->frameGeometry().center() - QPoint(1680, 600)).manhattanLength() <= 1);
         for (const int key : {Qt::Key_5, Qt::Key_Return})
