@@ -93,8 +93,7 @@ class EndToEnd(unittest.TestCase):
         clear = (find(self.app, "label", " "), wait_for(lambda: find(self.app, "list", ""), "the error list"))
         self.assertEqual(self.answer("Fehlerliste kopieren", "Ja", *clear), "Die Fehlerliste kopieren?\n\n")
         self.answer("Fehlerliste kopieren", "Return")
-        # Back in the main window, Esc asks first: Enter answers "Nein", the default; "Ja" ends the
-        # program with status 0.
+        # Esc asks first: Enter answers "Nein", the default; "Ja" ends the program with status 0.
         for button in ("Return", "Ja"):
             self.click("label", " ")
             keys("Escape")
