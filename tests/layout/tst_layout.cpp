@@ -127,16 +127,21 @@ private Q_SLOTS:
         QTest::mouseRelease(smile, Qt::LeftButton);
         QCOMPARE(down.pixelColor(0, 0).name(), smile->palette().dark().color().name());
         QVERIFY(down.copy(1, 1, 31, 31) == up.copy(0, 0, 31, 31) && up != down);
-        // The child sees which button Enter presses.
-        QWidget *ok = f.get<QWidget>("Befehl11");
-        const QImage focused = ok->grab().toImage();
-        ok->clearFocus();
-        QVERIFY(ok->grab().toImage() != focused);
-        // The Memory window's frame is an outline around the cards; the info window's panel is filled.
+        // The focus shows where each window opens it: on OK, the first Memory card and the info window's flag.
+        const auto ringed = [](QWidget *widget) {
+            const bool focused = QTest::qWaitForWindowActive(widget->window()) && widget->hasFocus();
+            const QImage ring = widget->grab().toImage();
+            widget->clearFocus();
+            return focused && widget->grab().toImage() != ring;
+        };
+        QVERIFY(ringed(f.get<QWidget>("Befehl11")));
         f.play(QString(10, u'R'));
+        QVERIFY(ringed(control<QWidget>(f.form->memoryWindow(), "Bezeichnung1")));
         f.form->Bild5_Click();
+        QVERIFY(ringed(control<QWidget>(f.form->infoWindow(), "Bild1")));
+        // The Memory window's frame is an outline around the cards; the info window's panel is filled.
         const QImage memory = f.form->memoryWindow()->grab().toImage(), info = f.form->infoWindow()->grab().toImage();
-        QCOMPARE((QStringList{memory.pixelColor(16, 56).name(), memory.pixelColor(17, 57).name(), memory.pixelColor(33, 74).name(),
+        QCOMPARE((QStringList{memory.pixelColor(16, 56).name(), memory.pixelColor(17, 57).name(), memory.pixelColor(89, 74).name(),
                               info.pixelColor(9, 100).name()}), (QStringList{u"#000000"_s, u"#80ffff"_s, u"#0000c0"_s, u"#000080"_s}));
     }
 
