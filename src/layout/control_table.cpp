@@ -65,11 +65,11 @@ protected:
         if (!m_window->isVisible() || ++m_looks > LookCount)
             return finish();
         if (!hasFrame(m_window)) {
-            // Qt may have read the frame before the window manager published it, and reads
-            // it again only after the window is configured: put the frame where the client
-            // is, once, so that the window manager answers.
-            if (m_looks == NudgeLook && m_window->windowHandle())
-                m_window->windowHandle()->setFramePosition(m_window->geometry().topLeft());
+            // Qt reads the frame again only when the window manager next configures the
+            // window, which it may have done before it published the frame: a move by a
+            // pixel, down and up, makes it configure the window again.
+            if (m_looks > 1)
+                m_window->move(m_window->pos() + QPoint(0, m_looks % 2 == 0 ? 1 : -1));
             return;
         }
         const QRect frame = m_window->frameGeometry();
@@ -84,7 +84,6 @@ protected:
 private:
     static constexpr int LookInterval = 50;
     static constexpr int LookCount = 60;
-    static constexpr int NudgeLook = 10;
 
     explicit FrameWatch(QWidget *window)
         : QObject(window)
