@@ -66,9 +66,9 @@ protected:
             return finish();
         if (!hasFrame(m_window)) {
             // Qt reads the frame again only when the window manager next configures the
-            // window, which it may have done before it published the frame: a move by a
-            // pixel, down and up, makes it configure the window again.
-            if (m_looks > 1)
+            // window, which it may have done before it published the frame: after a while, a
+            // move by a pixel, down and up, makes it configure the window again.
+            if (m_looks > NudgeAfter)
                 m_window->move(m_window->pos() + QPoint(0, m_looks % 2 == 0 ? 1 : -1));
             return;
         }
@@ -84,6 +84,7 @@ protected:
 private:
     static constexpr int LookInterval = 50;
     static constexpr int LookCount = 60;
+    static constexpr int NudgeAfter = 4;
 
     explicit FrameWatch(QWidget *window)
         : QObject(window)
