@@ -85,6 +85,7 @@ class EndToEnd(unittest.TestCase):
             wait_for(lambda: counters() == [str(count), "1"], f"{count} right answers counted")
         self.assertEqual(self.answer("Memoryspiel", "Return"), "Jetzt gibt es eine Belohnung.")
         # One turn by keys, from the first card, where the focus starts; then Esc for STOP.
+        wait_for(lambda: find(self.app, "label", "Karte 1").getState().contains(pyatspi.STATE_FOCUSED), "the first card focused")
         keys("space", "Right", "Return")
         wait_for(lambda: all(find(self.app, "label", card).description != "verdeckt" for card in ("Karte 1", "Karte 2")), "a turn by keys")
         keys("Escape")
