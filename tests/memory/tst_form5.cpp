@@ -69,12 +69,8 @@ private Q_SLOTS:
         f->form->state().FirstCard = f->form->state().SecondCard = f->form->state().ClickedCard = 3;
         f->play(u"R"_s);
         QCOMPARE(f->form->state().FirstCard + f->form->state().SecondCard + f->form->state().ClickedCard, 0);
-        // The focus starts on the first card and stays inside the grid.
+        // The focus starts on the first card.
         QCOMPARE(focused(), 1);
-        if (byKeys) {
-            key(Qt::Key_Up), key(Qt::Key_Left);
-            QCOMPARE(focused(), 1);
-        }
         for (const QWidget *window : std::initializer_list<const QWidget *>{f->form.get(), memory()})
             QVERIFY(window->frameGeometry() != window->geometry() && (window->frameGeometry().center() - QPoint(1680, 600)).manhattanLength() <= 1);
         for (const int key : {Qt::Key_5, Qt::Key_Return})
@@ -94,9 +90,7 @@ private Q_SLOTS:
         f->platform.answers << MsgResult::No << MsgResult::No;
         pressStop();
         if (byKeys) {
-            key(Qt::Key_Tab);
-            QCOMPARE(memory()->focusWidget()->objectName(), u"Befehl1"_s);
-            key(Qt::Key_Return), key(Qt::Key_Backtab);
+            key(Qt::Key_Tab), key(Qt::Key_Return), key(Qt::Key_Backtab);
             QCOMPARE(focused(), partner);
         } else {
             memory()->close();
