@@ -96,15 +96,19 @@ void Form5::OpenCard()
     const int m = m_state.ClickedCard;
     if (m_state.FirstCard > 0 && m_state.SecondCard > 0)
         TurnBackPair();
-    setCardText(m, cardText(m_state.CardValues[static_cast<size_t>(m)]));
+    const auto &values = m_state.CardValues;
+    setCardText(m, cardText(values[static_cast<size_t>(m)]));
+    const QString turned = QStringLiteral("Karte %1: %2").arg(m).arg(values[static_cast<size_t>(m)]);
     if (m_state.FirstCard == 0) {
         m_state.FirstCard = m;
+        m_platform.announce(this, turned);
         return;
     }
     if (m_state.SecondCard == 0)
         m_state.SecondCard = m;
-    const auto &values = m_state.CardValues;
-    if (values[static_cast<size_t>(m_state.FirstCard)] == values[static_cast<size_t>(m_state.SecondCard)]) {
+    const bool pair = values[static_cast<size_t>(m_state.FirstCard)] == values[static_cast<size_t>(m_state.SecondCard)];
+    m_platform.announce(this, turned + (pair ? QStringLiteral(". Ein Paar!") : QStringLiteral(". Kein Paar.")));
+    if (pair) {
         m_state.TypedAnswer[m_state.FirstCard - 1] = QLatin1Char('0');
         m_state.TypedAnswer[m_state.SecondCard - 1] = QLatin1Char('0');
         MarkPairFound();

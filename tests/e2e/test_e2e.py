@@ -82,7 +82,7 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(self.answer("Rechenfehler", "Return", *shown), "Das ist leider falsch!\n")
         for count in range(1, 11):
             keys(*("KP_" + digit for digit in "".join(self.task())), "KP_Enter")
-            wait_for(lambda: counters() == [str(count), "1"], f"{count} right answers counted")
+            wait_for(lambda: counters() == [f"{count} richtig", "1 Fehler"], f"{count} right answers counted")
         self.assertEqual(self.answer("Memoryspiel", "Return"), "Jetzt gibt es eine Belohnung.")
         self.click("label", "Karte 1")
         wait_for(lambda: find(self.app, "label", "Karte 1").description in "123456789", "the card turned up")
