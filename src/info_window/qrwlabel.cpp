@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QRegularExpression>
 #include <QWindow>
 
@@ -81,4 +82,19 @@ void QRWLABEL::closeEvent(QCloseEvent *event)
     // Closing through the frame is "O k a y".
     event->ignore();
     Bild1_Click();
+}
+
+void QRWLABEL::keyPressEvent(QKeyEvent *event)
+{
+    // Enter, Space and Esc close the window, as "O k a y" does; Space on the flag presses it.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_Escape:
+        Bild1_Click();
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }

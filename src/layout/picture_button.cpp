@@ -1,5 +1,7 @@
 #include "layout/picture_button.h"
 
+#include "layout/label.h"
+
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -30,4 +32,6 @@ void PictureButton::paintEvent(QPaintEvent *)
         painter.setPen(palette().color(QPalette::Dark));
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    if (hasFocus())
+        drawFocusRing(painter, rect());
 }

@@ -5,7 +5,8 @@
 
 class QSvgRenderer;
 
-// A flat, focus-less button that shows a 32 x 32 picture on its background colour.
+// A flat button that shows a 32 x 32 picture on its background colour. It takes no focus
+// unless its window gives it one, and then shows it with a ring.
 class PictureButton : public QAbstractButton
 {
     Q_OBJECT

@@ -94,8 +94,9 @@ Form1::Form1(Platform &platform, QWidget *parent)
     for (QWidget *area : std::initializer_list<QWidget *>{Bezeichnung1, Bezeichnung2, Liste1})
         area->setProperty(KeepClearProperty, true);
 
-    // OK and the error list are the only tab stops.
+    // OK and, while it is shown, the error list are the only tab stops.
     Befehl11->setFocusPolicy(Qt::StrongFocus);
+    Liste1->setFocusPolicy(Qt::NoFocus);
     setTabOrder(Befehl11, Liste1);
 
     m_digits = new QButtonGroup(this);
@@ -364,6 +365,10 @@ void Form1::Bild2_Click()
 void Form1::moveErrorList(int leftTwips)
 {
     Liste1->move(twipsToPixels(leftTwips), Liste1->y());
+    const bool shown = leftTwips == ListShownLeft;
+    if (!shown && focusWidget() == Liste1)
+        Befehl11->setFocus();
+    Liste1->setFocusPolicy(shown ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 void Form1::Bild6_Click()

@@ -5,7 +5,9 @@
 #include "practice/modul1.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QWindow>
 
 namespace {
 
@@ -16,6 +18,23 @@ const QString Title = QStringLiteral("Memory");
 QString allCards(QChar status)
 {
     return QString(Form5::CardCount, status);
+}
+
+// The card next to card k in the arrow's direction; k itself at the edge of the grid.
+int neighbour(int k, int arrow)
+{
+    const int column = (k - 1) % 6;
+    const int row = (k - 1) / 6;
+    switch (arrow) {
+    case Qt::Key_Left:
+        return column > 0 ? k - 1 : k;
+    case Qt::Key_Right:
+        return column < 5 ? k + 1 : k;
+    case Qt::Key_Up:
+        return row > 0 ? k - 6 : k;
+    default:
+        return row < 2 ? k + 6 : k;
+    }
 }
 
 }
@@ -34,11 +53,18 @@ Form5::Form5(Modul1 &state, Platform &platform, std::function<void()> showMainWi
         const QByteArray name = "Bezeichnung" + QByteArray::number(k);
         Label *card = control<Label>(this, name.constData());
         card->setAccessibleName(QStringLiteral("Karte %1").arg(k));
+        // The cards are one stop for Tab; the arrows move among them.
+        card->setFocusPolicy(Qt::ClickFocus);
         connect(card, &Label::clicked, this, [this, k] { cardClicked(k); });
         m_cards[static_cast<size_t>(k)] = card;
         describeCard(k);
     }
-    connect(control<QPushButton>(this, "Befehl1"), &QPushButton::clicked, this, &Form5::Befehl1_Click);
+    Befehl1 = control<QPushButton>(this, "Befehl1");
+    Befehl1->setFocusPolicy(Qt::StrongFocus);
+    connect(Befehl1, &QPushButton::clicked, this, &Form5::Befehl1_Click);
+    // Key preview, as in the main window: the QWindow sees every key once.
+    winId();
+    windowHandle()->installEventFilter(this);
     Form_Load();
 }
 
@@ -77,10 +103,61 @@ void Form5::DealCards()
     m_state.FirstCard = 0;
     m_state.SecondCard = 0;
     m_state.TypedAnswer = allCards(QLatin1Char('1'));
+    focusCard(1);
+}
+
+bool Form5::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::KeyPress)
+        return Form_KeyDown(static_cast<QKeyEvent *>(event)->key());
+    return QWidget::eventFilter(watched, event);
+}
+
+// The arrows move over the cards, Tab between them and STOP; Space and Enter press what has
+// the focus, as a click does; Esc is STOP. Returns true for the keys used up here.
+bool Form5::Form_KeyDown(int key)
+{
+    const int k = focusedCard();
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        focusCard(k == 0 ? m_lastCard : neighbour(k, key));
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        k == 0 ? focusCard(m_lastCard) : Befehl1->setFocus(Qt::TabFocusReason);
+        return true;
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        k == 0 ? Befehl1_Click() : cardClicked(k);
+        return true;
+    case Qt::Key_Escape:
+        Befehl1_Click();
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The card with the focus in this window, or 0.
+int Form5::focusedCard() const
+{
+    const auto card = std::find(m_cards.begin() + 1, m_cards.end(), focusWidget());
+    return card == m_cards.end() ? 0 : int(card - m_cards.begin());
+}
+
+void Form5::focusCard(int k)
+{
+    m_lastCard = k;
+    m_cards[static_cast<size_t>(k)]->setFocus(Qt::TabFocusReason);
 }
 
 void Form5::cardClicked(int k)
 {
+    m_lastCard = k;
     // Without a dealt game there is no card status to play on.
     if (m_state.TypedAnswer.size() != CardCount)
         return;

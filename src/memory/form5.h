@@ -10,6 +10,7 @@
 
 class Label;
 class Platform;
+class QPushButton;
 struct Modul1;
 
 // The Memory window: 18 cards in 3 rows of 6, every number 1 to 9 under two of them.
@@ -31,6 +32,7 @@ public:
     void Befehl1_Click();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -44,6 +46,9 @@ private:
     void setCardBack(int k, const QColor &colour);
     void describeCard(int k);
     bool isOpenCard(int k) const;
+    bool Form_KeyDown(int key);
+    int focusedCard() const;
+    void focusCard(int k);
 
     Modul1 &m_state;
     Platform &m_platform;
@@ -51,4 +56,7 @@ private:
     std::array<Label *, CardCount + 1> m_cards{};
     Label *Bezeichnung19;
     Label *Bezeichnung21;
+    QPushButton *Befehl1;
+    // The card that Tab goes back to from STOP.
+    int m_lastCard = 1;
 };

@@ -60,15 +60,36 @@ private Q_SLOTS:
         f.play(QStringList{u"81081891"_s, QString(10, u'R'), u"P5"_s}[window]);
         QWidget *w = QList<QWidget *>{f.form.get(), f.form->memoryWindow(), f.form->infoWindow()}[window];
         QCOMPARE(QFontInfo(w->font()).family(), u"Liberation Sans"_s);
-        // One info window, centred and filled at each showing; "O k a y", the flag and the frame close it.
-        for (const char *closer : window < 2 ? QList<const char *>() : QList<const char *>{"Bezeichnung1", "Bild1", ""}) {
+        // One info window, centred and filled at each showing; "O k a y", the flag, the frame,
+        // Enter, Space and Esc close it.
+        const std::pair<const char *, int> closers[] = {{"Bezeichnung1", 0}, {"Bild1", 0}, {"", 0}, {"", Qt::Key_Return},
+                                                        {"", Qt::Key_Enter}, {"", Qt::Key_Space}, {"", Qt::Key_Escape}};
+        for (const auto &[closer, key] : std::span(closers).first(window < 2 ? 0 : std::size(closers))) {
             QCOMPARE(w->frameGeometry().center(), QPoint(639, 511));
             w->move(10, 10);
-            *closer ? QTest::mouseClick(control<QWidget>(w, closer), Qt::LeftButton) : void(w->close());
+            key ? QTest::keyClick(w->windowHandle(), Qt::Key(key))
+            : *closer ? QTest::mouseClick(control<QWidget>(w, closer), Qt::LeftButton) : void(w->close());
             QVERIFY(w->isHidden() && QTest::qWaitForWindowActive(f.form.get()));
             f.play(u"P5"_s);
             QVERIFY(QTest::qWaitForWindowActive(w) && f.form->infoWindow() == w && f.platform.messages.isEmpty());
         }
+        // Tab lands only on controls in sight in the shown window: OK alone, the Memory game's
+        // cards and STOP, the flag. The error list is a stop only while the export shows it.
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        if (window == 0) {
+            QWidget *reached = nullptr;
+            f.platform.onMessage = [&](const Message &) { QTest::keyClick(w->windowHandle(), Qt::Key_Tab), reached = QApplication::focusWidget(); };
+            f.play(u"P6"_s);
+            QCOMPARE(reached, f.get<QWidget>("Liste1"));
+        }
+        QSet<QWidget *> stops;
+        for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Backtab}) {
+            QTest::keyClick(w->windowHandle(), key);
+            QWidget *focus = QApplication::focusWidget();
+            QVERIFY(focus && focus->window() == w && focus->isVisible() && w->rect().contains(focus->geometry()));
+            stops << focus;
+        }
+        QCOMPARE(stops.size(), window == 1 ? 2 : 1);
         const std::span<const char *const> looks = QList<std::span<const char *const>>{Form1Looks, Form5Looks, QrwlabelLooks}[window];
         for (const char *row : looks) {
             const QStringList expected = QString::fromUtf8(row).split(u'|');
@@ -127,16 +148,21 @@ private Q_SLOTS:
         QTest::mouseRelease(smile, Qt::LeftButton);
         QCOMPARE(down.pixelColor(0, 0).name(), smile->palette().dark().color().name());
         QVERIFY(down.copy(1, 1, 31, 31) == up.copy(0, 0, 31, 31) && up != down);
-        // The child sees which button Enter presses.
-        QWidget *ok = f.get<QWidget>("Befehl11");
-        const QImage focused = ok->grab().toImage();
-        ok->clearFocus();
-        QVERIFY(ok->grab().toImage() != focused);
-        // The Memory window's frame is an outline around the cards; the info window's panel is filled.
+        // The focus shows where each window opens it: on OK, the first Memory card and the info window's flag.
+        const auto ringed = [](QWidget *widget) {
+            const bool focused = QTest::qWaitForWindowActive(widget->window()) && widget->hasFocus();
+            const QImage ring = widget->grab().toImage();
+            widget->clearFocus();
+            return focused && widget->grab().toImage() != ring;
+        };
+        QVERIFY(ringed(f.get<QWidget>("Befehl11")));
         f.play(QString(10, u'R'));
+        QVERIFY(ringed(control<QWidget>(f.form->memoryWindow(), "Bezeichnung1")));
         f.form->Bild5_Click();
+        QVERIFY(ringed(control<QWidget>(f.form->infoWindow(), "Bild1")));
+        // The Memory window's frame is an outline around the cards; the info window's panel is filled.
         const QImage memory = f.form->memoryWindow()->grab().toImage(), info = f.form->infoWindow()->grab().toImage();
-        QCOMPARE((QStringList{memory.pixelColor(16, 56).name(), memory.pixelColor(17, 57).name(), memory.pixelColor(33, 74).name(),
+        QCOMPARE((QStringList{memory.pixelColor(16, 56).name(), memory.pixelColor(17, 57).name(), memory.pixelColor(89, 74).name(),
                               info.pixelColor(9, 100).name()}), (QStringList{u"#000000"_s, u"#80ffff"_s, u"#0000c0"_s, u"#000080"_s}));
     }
 

@@ -1,19 +1,46 @@
 #include "test_support.h"
 
-// The Memory game, played through the real windows after the tenth right answer.
+// The Memory game, played through the real windows after the tenth right answer, by the mouse
+// and by the keys alone.
 class TestForm5 : public QObject
 {
     Q_OBJECT
     // A screen right of and below another.
-    Form1Fixture f{QRectF{1280 * 15.0, 300 * 15.0, 800 * 15.0, 600 * 15.0}};
+    std::optional<Form1Fixture> f;
+    bool byKeys = false;
 
-    Form5 *memory() const { return f.form->memoryWindow(); }
+    Form5 *memory() const { return f->form->memoryWindow(); }
     Label *card(int k) const { return control<Label>(memory(), ("Bezeichnung" + QByteArray::number(k)).constData()); }
-    void click(std::initializer_list<int> cards) { for (const int k : cards) QTest::mouseClick(card(k), Qt::LeftButton); }
+    int focused() const
+    {
+        for (int k = 1; k <= Form5::CardCount; ++k)
+            if (memory()->focusWidget() == card(k))
+                return k;
+        return 0;
+    }
+    void key(Qt::Key key) { QTest::keyClick(memory()->windowHandle(), key); }
+    // Opens the cards by clicks, or by the arrows from the focused card and then Space or Enter.
+    void click(std::initializer_list<int> cards)
+    {
+        for (const int k : cards) {
+            if (!byKeys) {
+                QTest::mouseClick(card(k), Qt::LeftButton);
+                continue;
+            }
+            for (int step = 0; step < 8 && focused() != k; ++step) {
+                const int right = (k - 1) % 6 - (focused() - 1) % 6, down = (k - 1) / 6 - (focused() - 1) / 6;
+                key(right > 0 ? Qt::Key_Right : right < 0 ? Qt::Key_Left : down > 0 ? Qt::Key_Down : Qt::Key_Up);
+            }
+            QCOMPARE(focused(), k);
+            key(k % 2 ? Qt::Key_Space : Qt::Key_Return);
+        }
+    }
+    // STOP by its button, or by Esc.
+    void pressStop() { byKeys ? key(Qt::Key_Escape) : QTest::mouseClick(control<QPushButton>(memory(), "Befehl1"), Qt::LeftButton); }
     // The turn counter, the card status, and each card as text, back colour and spoken description.
     QStringList board() const
     {
-        QStringList items{control<Label>(memory(), "Bezeichnung21")->caption(), f.form->state().TypedAnswer};
+        QStringList items{control<Label>(memory(), "Bezeichnung21")->caption(), f->form->state().TypedAnswer};
         for (int k = 1; k <= Form5::CardCount; ++k)
             items << card(k)->caption() + card(k)->palette().window().color().name() + card(k)->accessibleDescription();
         return items;
@@ -21,26 +48,42 @@ class TestForm5 : public QObject
     // The first or second card of a number.
     int cardOf(int number, int which = 0) const
     {
-        const auto &values = f.form->state().CardValues;
+        const auto &values = f->form->state().CardValues;
         const auto first = std::find(values.begin() + 1, values.end(), number);
         return int((which ? std::find(first + 1, values.end(), number) : first) - values.begin());
     }
     static QString up(int n, bool found = false) { return u"%1                %1%2"_s.arg(n).arg(found ? u"#ffffffgefunden"_s : u"#0000c0"_s + QString::number(n)); }
 
 private Q_SLOTS:
+    void turns_data()
+    {
+        QTest::addColumn<bool>("keys");
+        QTest::newRow("mouse") << false;
+        QTest::newRow("keys") << true;
+    }
+
     void turns()
     {
+        QFETCH(bool, keys);
+        byKeys = keys;
+        f.emplace(QRectF{1280 * 15.0, 300 * 15.0, 800 * 15.0, 600 * 15.0});
         // Both windows are centred on their screen by their frames;
         // keys queued for the hidden main window touch neither the card status nor the check.
         // The deal forgets the cards open before it.
-        f.play(QString(9, u'R'));
-        f.form->state().FirstCard = f.form->state().SecondCard = f.form->state().ClickedCard = 3;
-        f.play(u"R"_s);
-        QCOMPARE(f.form->state().FirstCard + f.form->state().SecondCard + f.form->state().ClickedCard, 0);
-        for (const QWidget *window : std::initializer_list<const QWidget *>{f.form.get(), memory()})
+        f->play(QString(9, u'R'));
+        f->form->state().FirstCard = f->form->state().SecondCard = f->form->state().ClickedCard = 3;
+        f->play(u"R"_s);
+        QCOMPARE(f->form->state().FirstCard + f->form->state().SecondCard + f->form->state().ClickedCard, 0);
+        // The focus starts on the first card and stays inside the grid.
+        QCOMPARE(focused(), 1);
+        if (byKeys) {
+            key(Qt::Key_Up), key(Qt::Key_Left);
+            QCOMPARE(focused(), 1);
+        }
+        for (const QWidget *window : std::initializer_list<const QWidget *>{f->form.get(), memory()})
             QVERIFY(window->frameGeometry() != window->geometry() && (window->frameGeometry().center() - QPoint(1680, 600)).manhattanLength() <= 1);
         for (const int key : {Qt::Key_5, Qt::Key_Return})
-            QCoreApplication::postEvent(f.form->windowHandle(), new QKeyEvent(QEvent::KeyPress, key, {}, key == Qt::Key_5 ? u"5"_s : QString()));
+            QCoreApplication::postEvent(f->form->windowHandle(), new QKeyEvent(QEvent::KeyPress, key, {}, key == Qt::Key_5 ? u"5"_s : QString()));
         QCoreApplication::processEvents();
         const int one = cardOf(1), two = cardOf(2), three = cardOf(3), partner = cardOf(3, 1);
         // Open cards ignore clicks; an unmatched pair stays open until the next face-down card,
@@ -51,20 +94,40 @@ private Q_SLOTS:
         const QStringList now = board();
         QCOMPARE((QStringList{now[0], now[1], now[one + 1], now[two + 1], now[three + 1], now[partner + 1]}),
                  (QStringList{u"3"_s, status, up(1), u"#0000c0verdeckt"_s, up(3, true), up(3, true)}));
-        // Nein to STOP, or to closing the window, leaves the game as it was.
-        f.platform.answers << MsgResult::No << MsgResult::No;
-        QTest::mouseClick(control<QPushButton>(memory(), "Befehl1"), Qt::LeftButton), memory()->close();
+        // Nein to STOP, or to closing the window, leaves the game as it was. Tab goes to STOP and
+        // back to the card it came from.
+        f->platform.answers << MsgResult::No << MsgResult::No;
+        pressStop();
+        if (byKeys) {
+            key(Qt::Key_Tab);
+            QCOMPARE(memory()->focusWidget()->objectName(), u"Befehl1"_s);
+            key(Qt::Key_Return), key(Qt::Key_Backtab);
+            QCOMPARE(focused(), partner);
+        } else {
+            memory()->close();
+        }
         QCOMPARE(board(), now);
         const Message stop{u"  Das Spiel jetzt beenden?"_s, 20, u"Memory"_s};
-        QCOMPARE(f.platform.messages, (QList<Message>{{u"Jetzt gibt es eine Belohnung."_s, 64, u"Memoryspiel"_s}, stop, stop}));
+        QCOMPARE(f->platform.messages, (QList<Message>{{u"Jetzt gibt es eine Belohnung."_s, 64, u"Memoryspiel"_s}, stop, stop}));
         // The turn that finds the last pair is not counted; then the board is reset for the next game.
-        f.platform.onMessage = [this](const Message &) { QCOMPARE(board().first(), u"10"_s); };
+        f->platform.onMessage = [this](const Message &) { QCOMPARE(board().first(), u"10"_s); };
         click({cardOf(1, 1)});
         for (const int number : {2, 4, 5, 6, 7, 8, 9})
             click({cardOf(number), cardOf(number, 1)});
-        QCOMPARE(f.platform.messages.last(), (Message{u"  Das Spiel ist beendet!"_s, 0, u"Memory"_s}));
-        QCOMPARE(board(), QStringList({u"1"_s, QString()}) + QStringList(18, u"#000080verdeckt"_s));
-        QVERIFY(memory()->isHidden() && f.form->isVisible());
+        QCOMPARE(f->platform.messages.last(), (Message{u"  Das Spiel ist beendet!"_s, 0, u"Memory"_s}));
+        const QStringList reset = QStringList({u"1"_s, QString()}) + QStringList(18, u"#000080verdeckt"_s);
+        QCOMPARE(board(), reset);
+        QVERIFY(memory()->isHidden() && f->form->isVisible());
+        // The next game starts on the first card again; Ja to STOP ends it at once.
+        f->platform.onMessage = nullptr;
+        f->play(QString(10, u'R'));
+        QCOMPARE(focused(), 1);
+        click({cardOf(5)});
+        f->platform.answers << MsgResult::Yes;
+        pressStop();
+        QCOMPARE(f->platform.messages.last(), stop);
+        QCOMPARE(board(), reset);
+        QVERIFY(memory()->isHidden() && f->form->isVisible());
     }
 };
 
