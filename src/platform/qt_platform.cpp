@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QTime>
+#include <QTimer>
 
 #include <canberra.h>
 
@@ -164,11 +165,13 @@ void showNotice(QWidget *owner, const QString &text)
         notice->setObjectName(NoticeName);
         notice->setGeometry(0, 0, 1, 1);
         notice->setAttribute(Qt::WA_TransparentForMouseEvents);
-        notice->show();
     }
     notice->setProperty(NoticeText, text);
-    QAccessibleEvent event(notice, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&event);
+    // Showing it tells the screen reader. It hides again soon, so that the window's next
+    // showing does not repeat an old message.
+    notice->hide();
+    notice->show();
+    QTimer::singleShot(2000, notice, &QWidget::hide);
 }
 #endif
 
