@@ -102,6 +102,8 @@ private Q_SLOTS:
         const QString card = u"Form5: Karte %1: %2"_s;
         QCOMPARE(f.platform.spoken, (QStringList{card.arg(first).arg(values[1]), card.arg(stranger).arg(values[stranger]) + u". Kein Paar."_s,
                                                  card.arg(other).arg(values[1]), card.arg(first).arg(values[1]) + u". Ein Paar!"_s}));
+        // A focused label is read without its description: the name tells the card's state.
+        QCOMPARE(control<Label>(f.form->memoryWindow(), "Bezeichnung1")->accessibleName(), u"Karte 1, gefunden"_s);
     }
 };
 
