@@ -12,7 +12,7 @@ install(FILES ${VUVERE_RESOURCES}/pictures/abacus.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${VUVERE_APP_ID}.svg)
 # The window icon's PNG files from the build, for menus and task bars that want pixels.
-foreach(size 16 24 32 48 64 96 128)
+foreach(size 16 22 24 32 48 64 96 128 256)
     install(FILES ${PROJECT_BINARY_DIR}/src/icons/abacus-${size}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME ${VUVERE_APP_ID}.png)

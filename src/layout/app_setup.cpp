@@ -13,7 +13,7 @@
 namespace {
 
 // The system style draws a button's focus only after Tab; a child must see from the start
-// which button Enter presses.
+// which button has the keyboard focus.
 class FocusFrameStyle : public QProxyStyle
 {
 public:
@@ -46,9 +46,10 @@ void setUpApplication()
     if (translator->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
     // Pixels drawn by the build and used in place: no picture is drawn and no image file
-    // decoded at start-up. Each size has its own drawing; twice a size serves scale 2.
+    // decoded at start-up. The sizes below 32 have drawings of their own, the others are
+    // whole multiples of one; twice a size serves scale 2.
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 96, 128}) {
+    for (const int size : {16, 22, 24, 32, 48, 64, 96, 128}) {
         const QResource pixels(QStringLiteral(":/icons/abacus-%1.argb").arg(size));
         if (pixels.compressionAlgorithm() == QResource::NoCompression && pixels.size() == size * size * 4)
             icon.addPixmap(QPixmap::fromImage(

@@ -75,6 +75,8 @@ Form1::Form1(Platform &platform, QWidget *parent)
 
     Bezeichnung1 = control<Label>(this, "Bezeichnung1");
     Bezeichnung2 = control<Label>(this, "Bezeichnung2");
+    // A long answer shows its end, which the child has just typed.
+    Bezeichnung2->setShowEnd(true);
     Bezeichnung3 = control<Label>(this, "Bezeichnung3");
     Bezeichnung4 = control<Label>(this, "Bezeichnung4");
     showCount(Bezeichnung3, 0, "Fehler");

@@ -166,6 +166,29 @@ private Q_SLOTS:
                               info.pixelColor(9, 100).name()}), (QStringList{u"#000000"_s, u"#80ffff"_s, u"#0000c0"_s, u"#000080"_s}));
     }
 
+    // The longest answer a child can type shows whole, or its end after an ellipsis, and its ink
+    // stays inside the label. CTest runs this at scale 1 and 2.
+    void longAnswer()
+    {
+        Form1Fixture f;
+        f.play(u"32056376376376376376"_s);
+        Label *answer = f.get("Bezeichnung2");
+        const QString typed = f.form->state().TypedAnswer, shown = answer->shownText();
+        QCOMPARE(typed.size(), 20);
+        QVERIFY2(shown == typed || (shown.startsWith(u'…') && typed.endsWith(shown.mid(1)) && shown.size() > 15), qPrintable(shown));
+        QVERIFY(answer->fontMetrics().horizontalAdvance(shown) <= answer->contentsRect().width());
+        const QImage image = answer->grab().toImage();
+        QCOMPARE(image.devicePixelRatio(), qEnvironmentVariable("QT_SCALE_FACTOR", u"1"_s).toDouble());
+        const auto inked = [&image](int from, int to) {
+            for (int x = from; x < to; ++x)
+                for (int y = 0; y < image.height(); ++y)
+                    if (qGray(image.pixel(x, y)) < 128)
+                        return true;
+            return false;
+        };
+        QVERIFY(inked(0, image.width() / 10) && !inked(image.width() - 2, image.width()));
+    }
+
     void conversions_data()
     {
         QTest::addColumn<QString>("text");
