@@ -3,6 +3,7 @@ Every step is taken by key; what Orca said is read from its debug log, printed a
 import contextlib
 import ctypes
 import os
+import pathlib
 import re
 import shutil
 import subprocess
@@ -50,34 +51,32 @@ def wait_until(condition, what, seconds=30):
         time.sleep(0.2)
 
 
-def succeeds(*command):
-    return subprocess.run(command, capture_output=True, timeout=10).returncode == 0
+def output(*command):
+    return subprocess.run(command, capture_output=True, text=True, timeout=10).stdout
 
 
 def set_up():
-    home = os.path.join(WORK, "home")
-    os.makedirs(os.path.join(home, "run"), mode=0o700)
-    os.environ.update(HOME=home, XDG_RUNTIME_DIR=os.path.join(home, "run"), LANG="C.UTF-8", LC_ALL="C.UTF-8")
-    speechd, prefs = os.path.join(WORK, "speechd"), os.path.join(WORK, "orca")
+    home, speechd, prefs = (pathlib.Path(WORK, name) for name in ("home", "speechd", "orca"))
+    (home / "run").mkdir(mode=0o700, parents=True)
+    os.environ.update(HOME=str(home), XDG_RUNTIME_DIR=str(home / "run"), LANG="C.UTF-8", LC_ALL="C.UTF-8")
     shutil.copytree("/etc/speech-dispatcher", speechd)
-    with open(os.path.join(speechd, "speechd.conf"), "a") as conf:
-        conf.write('\nAudioOutputMethod "libao"\nAddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\nDefaultModule espeak-ng\n')
-    with open(os.path.join(home, ".libao"), "w") as libao:
-        libao.write("default_driver=null\n")
-    os.makedirs(prefs)
-    with open(os.path.join(prefs, "orca-customizations.py"), "w") as custom:
-        custom.write("import orca.debug\nif orca.debug.debugFile:\n    orca.debug.debugFile.reconfigure(line_buffering=True)\n")
+    conf = speechd / "speechd.conf"
+    conf.write_text(conf.read_text() + '\nAudioOutputMethod "libao"\nAddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\n'
+                    "DefaultModule espeak-ng\n")
+    (home / ".libao").write_text("default_driver=null\n")
+    prefs.mkdir()
+    (prefs / "orca-customizations.py").write_text(
+        "import orca.debug\nif getattr(orca.debug, 'debugFile', None):\n    orca.debug.debugFile.reconfigure(line_buffering=True)\n")
     read_end, write_end = os.pipe()
     start("Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", pass_fds=[write_end])
     os.close(write_end)
     with os.fdopen(read_end) as display:
         os.environ["DISPLAY"] = ":" + display.readline().strip()
     start("openbox", "--sm-disable")
-    wait_until(lambda: succeeds("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), "the window manager")
+    wait_until(lambda: "window id" in output("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), "the window manager")
     start("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
-    wait_until(lambda: "true" in subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/",
-                                                 "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"],
-                                                capture_output=True, text=True, timeout=10).stdout, "the accessibility bus")
+    wait_until(lambda: "true" in output("dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/",
+                                        "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"), "the accessibility bus")
     start("speech-dispatcher", "-s", "-t", "0", "-C", speechd)
     start("orca", "--replace", "-u", prefs, f"--debug-file={LOG}")
     wait_until(lambda: os.path.exists(LOG) and heard(), "Orca's first words", 60)
