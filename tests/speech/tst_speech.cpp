@@ -42,19 +42,17 @@ private Q_SLOTS:
     // Each picture command's key is in its tooltip and told with it, and does what a click does.
     void keys()
     {
-        const QStringList names{u"Bild1"_s, u"Bild2"_s, u"Bild3"_s, u"Bild4"_s, u"Bild5"_s,
-                                u"Bild6"_s, u"Bild7"_s, u"Bild8"_s, u"Bild9"_s};
         QStringList keys;
-        for (const QString &name : names) {
+        for (const QChar picture : u"123456789"_s) {
             Form1Fixture clicked, pressed;
-            const QWidget *button = clicked.get<QWidget>(qPrintable(name));
+            const QWidget *button = clicked.get<QWidget>(qPrintable(u"Bild"_s + picture));
             const QString key = button->accessibleDescription().section(u"Taste "_s, 1);
             QCOMPARE(button->toolTip(), button->accessibleName() + u" ("_s + key + u')');
             keys << key;
             // The window opened last is the active one: the key goes first.
             pressed.play(u"E"_s);
             QTest::keyClick(pressed.form->windowHandle(), QKeySequence(key)[0].key());
-            clicked.play(u"E"_s + u'P' + name.back());
+            clicked.play(u"EP"_s + picture);
             QCOMPARE(pressed.platform.messages, clicked.platform.messages);
             QCOMPARE(pressed.platform.prompts, clicked.platform.prompts);
             QCOMPARE(bool(pressed.form->infoWindow()), bool(clicked.form->infoWindow()));
@@ -62,8 +60,8 @@ private Q_SLOTS:
         }
         // Ende has Esc, Hilfe F1, the rest a function key each: digits, signs, Enter and Backspace stay free.
         QCOMPARE(keys[0] + keys[6], u"EscF1"_s);
-        QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), names.size());
-        QCOMPARE(keys.filter(QRegularExpression(u"^F[2-9]$"_s)).size(), names.size() - 2);
+        QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), 9);
+        QCOMPARE(keys.filter(QRegularExpression(u"^F[2-9]$"_s)).size(), 7);
     }
 
     // The counters say what they count, the list is named and reads its tasks as said; back in
