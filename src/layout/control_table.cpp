@@ -15,85 +15,118 @@ namespace {
 
 const QString FrameWatchName = QStringLiteral("frameWatch");
 
-// Waits for the window manager's frame, then centres the window again by its outer size.
-// Qt sends no event when only the frame becomes known, so it also looks for a while after
-// the window is shown.
+// Qt reports a frame only once the window manager has framed the window; while it reparents
+// the window, Qt may report one that does not hold the client.
+bool hasFrame(const QWidget *window)
+{
+    const QRect frame = window->frameGeometry();
+    return frame != window->geometry() && frame.contains(window->geometry());
+}
+
+// Where the frame's top-left corner goes for the window to be centred on the screen.
+QPoint centredFrame(QSize outerPixels, const QRectF &screenTwips)
+{
+    const QSizeF outer = pixelsToTwips(outerPixels);
+    return {twipsToPixels(screenTwips.x() + (screenTwips.width() - outer.width()) / 2),
+            twipsToPixels(screenTwips.y() + (screenTwips.height() - outer.height()) / 2)};
+}
+
+// Waits for the window manager's frame and centres the window by it, then ends: once the
+// frame has stood centred at two looks in a row, or after a few seconds. Qt sends no event
+// when only the frame becomes known, so it looks at intervals from the window's showing on.
+// A window has one watch at most; centring it before its frame is known starts it again.
 class FrameWatch : public QObject
 {
 public:
-    FrameWatch(QWidget *window, const QRectF &screenTwips, QPoint placed)
-        : QObject(window)
-        , m_window(window)
-        , m_screen(screenTwips)
-        , m_placed(placed)
+    static void watch(QWidget *window, const QRectF &screenTwips)
     {
-        setObjectName(FrameWatchName);
-        window->installEventFilter(this);
+        auto *watch = static_cast<FrameWatch *>(window->findChild<QObject *>(FrameWatchName, Qt::FindDirectChildrenOnly));
+        if (!watch)
+            watch = new FrameWatch(window);
+        watch->m_screen = screenTwips;
+        watch->m_looks = 0;
+        watch->m_centred = false;
+        // Made while the window is being shown, it has missed the Show event.
+        if (window->isVisible())
+            watch->start();
     }
 
     bool eventFilter(QObject *, QEvent *event) override
     {
-        const QEvent::Type type = event->type();
-        if (type == QEvent::Show && m_timer == 0)
-            m_timer = startTimer(LookInterval);
-        if (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize || type == QEvent::WindowActivate)
-            look();
+        if (event->type() == QEvent::Show)
+            start();
         return false;
     }
 
 protected:
     void timerEvent(QTimerEvent *) override
     {
-        if (++m_looks > LookCount)
-            finish();
-        else
-            look();
+        // Hidden, the window is centred again when it is next shown.
+        if (!m_window->isVisible() || ++m_looks > LookCount)
+            return finish();
+        if (!hasFrame(m_window)) {
+            // Qt reads the frame again only when the window manager next configures the
+            // window, which it may have done before it published the frame: a move by a
+            // pixel, down and up, makes it configure the window again.
+            if (m_looks > 1)
+                m_window->move(m_window->pos() + QPoint(0, m_looks % 2 == 0 ? 1 : -1));
+            return;
+        }
+        const QRect frame = m_window->frameGeometry();
+        const bool centred = frame.topLeft() == centredFrame(frame.size(), m_screen);
+        if (centred && m_centred)
+            return finish();
+        m_centred = centred;
+        if (!centred)
+            centreWindow(m_window, m_screen);
     }
 
 private:
-    static constexpr int LookInterval = 100;
-    static constexpr int LookCount = 30;
-    static constexpr int NudgeLook = 5;
+    static constexpr int LookInterval = 50;
+    static constexpr int LookCount = 60;
 
-    void look()
+    explicit FrameWatch(QWidget *window)
+        : QObject(window)
+        , m_window(window)
     {
-        if (m_done || !m_window->isVisible())
-            return;
-        const QRect frame = m_window->frameGeometry();
-        const QRect client = m_window->geometry();
-        // While the window manager reparents the window, Qt may report a frame that does not
-        // hold the client.
-        if (frame == client || !frame.contains(client)) {
-            // Qt may have read the frame before the window manager published it, and reads
-            // it again only after the window is configured: put the frame where the client
-            // is, once, so that the window manager answers.
-            if (m_looks == NudgeLook && m_window->windowHandle())
-                m_window->windowHandle()->setFramePosition(client.topLeft());
-            return;
-        }
-        finish();
-        // The frame or the client still stands where it was put: nobody has moved it.
-        if (frame.topLeft() == m_placed || client.topLeft() == m_placed)
-            centreWindow(m_window, m_screen);
+        setObjectName(FrameWatchName);
+        window->installEventFilter(this);
+    }
+
+    void start()
+    {
+        if (m_timer == 0)
+            m_timer = startTimer(LookInterval);
     }
 
     void finish()
     {
-        m_done = true;
         setObjectName(QString());
-        if (m_timer != 0)
-            killTimer(m_timer);
-        m_timer = 0;
+        m_window->removeEventFilter(this);
+        killTimer(m_timer);
         deleteLater();
     }
 
     QWidget *m_window;
     QRectF m_screen;
-    QPoint m_placed;
     int m_timer = 0;
     int m_looks = 0;
-    bool m_done = false;
+    bool m_centred = false;
 };
+
+// The frame that the window manager gives this program's windows, read from one it has
+// framed already; none before the first.
+QMargins knownFrame(const QWidget *window)
+{
+    for (const QWidget *other : QApplication::topLevelWidgets()) {
+        if (other != window && hasFrame(other)) {
+            const QRect frame = other->frameGeometry(), client = other->geometry();
+            return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                    frame.bottom() - client.bottom()};
+        }
+    }
+    return {};
+}
 
 // A control without a colour of its own keeps the system's, not the window face's, which
 // turns red as a warning.
@@ -129,14 +162,14 @@ void setUpWindow(QWidget *window, const char *name, const QString &caption, QSiz
 
 void centreWindow(QWidget *window, const QRectF &screenTwips)
 {
-    const QSize outerPixels = window->frameGeometry().size();
-    const QSizeF outer = pixelsToTwips(outerPixels);
-    const QPoint placed(twipsToPixels(screenTwips.x() + (screenTwips.width() - outer.width()) / 2),
-                        twipsToPixels(screenTwips.y() + (screenTwips.height() - outer.height()) / 2));
-    window->move(placed);
-    delete window->findChild<QObject *>(FrameWatchName, Qt::FindDirectChildrenOnly);
-    if (outerPixels == window->size())
-        new FrameWatch(window, screenTwips, placed);
+    // A window not framed yet is placed by its client, and the frame of the program's other
+    // windows is the best guess at the one it will get.
+    const bool framed = hasFrame(window);
+    const QMargins frame = framed || !window->testAttribute(Qt::WA_WState_Created) ? QMargins() : knownFrame(window);
+    const QSize outer = framed ? window->frameGeometry().size() : window->size().grownBy(frame);
+    window->move(centredFrame(outer, screenTwips) + QPoint(frame.left(), frame.top()));
+    if (!framed)
+        FrameWatch::watch(window, screenTwips);
 }
 
 void setWindowColour(QWidget *window, const QColor &colour)

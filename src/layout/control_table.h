@@ -52,7 +52,8 @@ T *control(const QWidget *parent, const char *name)
 
 // Puts the window's outer frame in the middle of the screen rectangle (twips of the virtual
 // desktop); a screen smaller than the window gives edges outside it. A window the window
-// manager has not framed yet is centred again once its frame is known, unless it was moved.
+// manager has not framed yet is placed by the frame of the program's other windows, and is
+// centred again once its own frame is known.
 void centreWindow(QWidget *window, const QRectF &screenTwips);
 
 void setWindowColour(QWidget *window, const QColor &colour);
