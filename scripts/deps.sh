@@ -9,6 +9,7 @@ packages=(
     libcanberra-dev sound-theme-freedesktop fonts-liberation2 qt6-translations-l10n
     xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev
     dbus dbus-x11 at-spi2-core python3 python3-pyatspi procps
+    orca speech-dispatcher speech-dispatcher-espeak-ng openbox
     desktop-file-utils appstream dpkg-dev file lintian
 )
 

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QRegularExpression>
 #include <QWindow>
 
 QRWLABEL::QRWLABEL(Platform &platform, std::function<void()> showMainWindow, QWidget *parent)
@@ -56,6 +57,18 @@ void QRWLABEL::Form_Activate()
     centreWindow(this, m_platform.screenRectTwips(this));
     Bezeichnung6->setCaption(freewareText());
     Bezeichnung7->setCaption(authorText());
+    // The focus is on the flag when the window opens: a screen reader reads the window's
+    // text with it, a line a sentence.
+    QString title;
+    for (const char *letter : {"Bezeichnung2", "Bezeichnung3", "Bezeichnung4", "Bezeichnung5"})
+        title += control<Label>(this, letter)->caption();
+    QStringList lines{title};
+    for (const char *name : {"Bezeichnung6", "Bezeichnung7", "Bezeichnung8"})
+        lines += control<Label>(this, name)->caption().split(QRegularExpression(QStringLiteral("[\\r\\n]+")));
+    for (QString &line : lines)
+        line = line.trimmed();
+    lines.removeAll(QString());
+    control<PictureButton>(this, "Bild1")->setAccessibleDescription(lines.join(QStringLiteral(". ")));
 }
 
 void QRWLABEL::Bild1_Click()

@@ -12,10 +12,12 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShortcut>
 #include <QWindow>
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 namespace {
 
@@ -39,6 +41,19 @@ constexpr Verdict Verdicts[] = {
     {10, "Das hast du gut gemacht!"},    {5, "Das hast du prima gemacht!"},
     {-std::numeric_limits<double>::infinity(), "Das ist einfach Spitze!"},
 };
+
+// A task as a child says it: " 4 7 · 8 =" is "47 mal 8".
+QString spokenTask(const QString &task)
+{
+    return task.section(u'=', 0, 0).remove(u' ').replace(QChar(MiddleDot), QStringLiteral(" mal "));
+}
+
+QString spokenAnswer(const QString &answer)
+{
+    if (answer.isEmpty())
+        return QStringLiteral("noch leer");
+    return QString(answer).replace(u'+', QStringLiteral(" plus ")).replace(u'=', QStringLiteral(" gleich ")).trimmed();
+}
 
 QString verdictFor(double percent)
 {
@@ -64,6 +79,8 @@ Form1::Form1(Platform &platform, QWidget *parent)
     Bezeichnung2->setShowEnd(true);
     Bezeichnung3 = control<Label>(this, "Bezeichnung3");
     Bezeichnung4 = control<Label>(this, "Bezeichnung4");
+    showCount(Bezeichnung3, 0, "Fehler");
+    showCount(Bezeichnung4, 0, "richtig");
     Bezeichnung5 = control<Label>(this, "Bezeichnung5");
     Bezeichnung6 = control<Label>(this, "Bezeichnung6");
     // The store labels hold half the answer: out of sight is not enough for a screen reader.
@@ -73,6 +90,7 @@ Form1::Form1(Platform &platform, QWidget *parent)
     Befehl18 = control<QPushButton>(this, "Befehl18");
     Befehl18->setAccessibleName(QStringLiteral("Löschen"));
     Liste1 = control<QListWidget>(this, "Liste1");
+    Liste1->setAccessibleName(QStringLiteral("Fehlerliste"));
 
     // A box must not hide the task and the answer, nor the error list while it is shown.
     for (QWidget *area : std::initializer_list<QWidget *>{Bezeichnung1, Bezeichnung2, Liste1})
@@ -92,13 +110,24 @@ Form1::Form1(Platform &platform, QWidget *parent)
     connect(Befehl18, &QPushButton::clicked, this, &Form1::Befehl18_Click);
     connect(Befehl11, &QPushButton::clicked, this, &Form1::Befehl11_Click);
 
-    const std::pair<const char *, void (Form1::*)()> commands[] = {
-        {"Bild1", &Form1::Bild1_Click}, {"Bild2", &Form1::Bild2_Click}, {"Bild3", &Form1::Bild3_Click},
-        {"Bild4", &Form1::Bild4_Click}, {"Bild5", &Form1::Bild5_Click}, {"Bild6", &Form1::Bild6_Click},
-        {"Bild7", &Form1::Bild7_Click}, {"Bild8", &Form1::Bild8_Click}, {"Bild9", &Form1::Bild9_Click},
+    // Every picture command has a key that clicks it; Esc, which asks to end, is the key preview's.
+    const std::tuple<const char *, void (Form1::*)(), Qt::Key> commands[] = {
+        {"Bild1", &Form1::Bild1_Click, Qt::Key_Escape}, {"Bild3", &Form1::Bild3_Click, Qt::Key_F2},
+        {"Bild2", &Form1::Bild2_Click, Qt::Key_F3},     {"Bild7", &Form1::Bild7_Click, Qt::Key_F1},
+        {"Bild6", &Form1::Bild6_Click, Qt::Key_F4},     {"Bild9", &Form1::Bild9_Click, Qt::Key_F5},
+        {"Bild4", &Form1::Bild4_Click, Qt::Key_F6},     {"Bild8", &Form1::Bild8_Click, Qt::Key_F7},
+        {"Bild5", &Form1::Bild5_Click, Qt::Key_F8},
     };
-    for (const auto &[name, handler] : commands)
-        connect(control<PictureButton>(this, name), &PictureButton::clicked, this, handler);
+    for (const auto &[name, handler, key] : commands) {
+        auto *button = control<PictureButton>(this, name);
+        connect(button, &PictureButton::clicked, this, handler);
+        const QString keyName = QKeySequence(key).toString(QKeySequence::NativeText);
+        button->setToolTip(button->accessibleName() + QStringLiteral(" (") + keyName + u')');
+        button->setAccessibleDescription(QStringLiteral("Taste ") + keyName);
+        if (key != Qt::Key_Escape)
+            connect(new QShortcut(key, this), &QShortcut::activated, button, &PictureButton::click);
+    }
+    connect(new QShortcut(Qt::Key_F9, this), &QShortcut::activated, this, &Form1::tellTaskAndAnswer);
 
     // Key preview: the QWindow sees every key once, before the focused control.
     winId();
@@ -124,6 +153,22 @@ void Form1::NewTask()
     Bezeichnung6->setCaption(texts.unitsPart);
     Bezeichnung1->setCaption(texts.task);
     Bezeichnung2->setCaption(QString());
+    // Said with OK whenever the focus comes back to the window.
+    Befehl11->setAccessibleDescription(QStringLiteral("Aufgabe: ") + spokenTask(texts.task));
+}
+
+void Form1::tellTaskAndAnswer()
+{
+    m_platform.announce(this, Befehl11->accessibleDescription() + QStringLiteral(". Deine Antwort: ")
+                                  + spokenAnswer(m_state.TypedAnswer));
+}
+
+void Form1::changeEvent(QEvent *event)
+{
+    // Back in the window, the child is where the answer is checked, never on the error list.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Befehl11->setFocus();
+    QWidget::changeEvent(event);
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
@@ -191,8 +236,11 @@ void Form1::ShowTypedAnswer()
     typed.truncate(MaxTypedLength);
     // The separators follow the length of the text, not its digits.
     for (const QChar separator : {QLatin1Char('+'), QLatin1Char('=')}) {
-        if (typed.size() < expected.size() && expected.at(typed.size()) == separator)
+        if (typed.size() < expected.size() && expected.at(typed.size()) == separator) {
             typed += separator;
+            // The key echo says the digits; the sign the program adds is said here.
+            m_platform.announce(this, spokenAnswer(separator));
+        }
     }
     Bezeichnung2->setCaption(typed);
     Befehl11->setFocus();
@@ -221,20 +269,32 @@ void Form1::Befehl11_Click()
             ++m_state.ErrorCount;
         const QString entry = Bezeichnung1->caption() + ErrorEntryGaps;
         // Each task is listed once.
-        if (Liste1->findItems(entry, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty())
+        if (Liste1->findItems(entry, Qt::MatchExactly | Qt::MatchCaseSensitive).isEmpty()) {
             Liste1->addItem(entry);
+            // The blanks to fill in are for the eye.
+            Liste1->item(Liste1->count() - 1)->setData(Qt::AccessibleTextRole, spokenTask(entry));
+        }
         Bezeichnung2->setCaption(QString());
         m_state.TypedAnswer.clear();
-        Bezeichnung3->setCaption(Platform::plainNumberText(m_state.ErrorCount));
+        showCount(Bezeichnung3, m_state.ErrorCount, "Fehler");
         if (m_state.ErrorCount >= WarningFromErrors)
             ShowErrorWarning();
         return;
     }
     Bezeichnung2->setCaption(QString());
     ++m_state.CorrectCount;
-    Bezeichnung4->setCaption(Platform::plainNumberText(m_state.CorrectCount));
+    showCount(Bezeichnung4, m_state.CorrectCount, "richtig");
     NewTask();
+    m_platform.announce(this, QStringLiteral("Richtig! ") + Bezeichnung4->accessibleName() + QStringLiteral(". Neue ")
+                                  + Befehl11->accessibleDescription());
     CheckReward();
+}
+
+// The caption shows the bare number; a screen reader says what it counts.
+void Form1::showCount(Label *counter, qint64 count, const char *what)
+{
+    counter->setCaption(Platform::plainNumberText(count));
+    counter->setAccessibleName(counter->caption() + u' ' + QLatin1String(what));
 }
 
 void Form1::ShowErrorWarning()

@@ -50,6 +50,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void Form_Load();
@@ -58,6 +59,9 @@ private:
     void appendDigit(int digit);
     void enterSign(QChar sign);
     void ShowTypedAnswer();
+    // Says the task and the answer as it stands, for a child who cannot see them.
+    void tellTaskAndAnswer();
+    void showCount(Label *counter, qint64 count, const char *what);
     void NewTask();
     void CheckReward();
     qint64 rightAnswersShown() const;

@@ -52,7 +52,6 @@ Form5::Form5(Modul1 &state, Platform &platform, std::function<void()> showMainWi
     for (int k = 1; k <= CardCount; ++k) {
         const QByteArray name = "Bezeichnung" + QByteArray::number(k);
         Label *card = control<Label>(this, name.constData());
-        card->setAccessibleName(QStringLiteral("Karte %1").arg(k));
         // The cards are one stop for Tab; the arrows move among them.
         card->setFocusPolicy(Qt::ClickFocus);
         connect(card, &Label::clicked, this, [this, k] { cardClicked(k); });
@@ -173,15 +172,19 @@ void Form5::OpenCard()
     const int m = m_state.ClickedCard;
     if (m_state.FirstCard > 0 && m_state.SecondCard > 0)
         TurnBackPair();
-    setCardText(m, cardText(m_state.CardValues[static_cast<size_t>(m)]));
+    const auto &values = m_state.CardValues;
+    setCardText(m, cardText(values[static_cast<size_t>(m)]));
+    const QString turned = QStringLiteral("Karte %1: %2").arg(m).arg(values[static_cast<size_t>(m)]);
     if (m_state.FirstCard == 0) {
         m_state.FirstCard = m;
+        m_platform.announce(this, turned);
         return;
     }
     if (m_state.SecondCard == 0)
         m_state.SecondCard = m;
-    const auto &values = m_state.CardValues;
-    if (values[static_cast<size_t>(m_state.FirstCard)] == values[static_cast<size_t>(m_state.SecondCard)]) {
+    const bool pair = values[static_cast<size_t>(m_state.FirstCard)] == values[static_cast<size_t>(m_state.SecondCard)];
+    m_platform.announce(this, turned + (pair ? QStringLiteral(". Ein Paar!") : QStringLiteral(". Kein Paar.")));
+    if (pair) {
         m_state.TypedAnswer[m_state.FirstCard - 1] = QLatin1Char('0');
         m_state.TypedAnswer[m_state.SecondCard - 1] = QLatin1Char('0');
         MarkPairFound();
@@ -266,7 +269,8 @@ void Form5::setCardBack(int k, const QColor &colour)
     describeCard(k);
 }
 
-// What a screen reader says of the card: its state, never the hidden number.
+// What a screen reader says of the card: its state, never the hidden number. The name says it
+// too, since a screen reader reads no description with a focused label.
 void Form5::describeCard(int k)
 {
     const Label *card = m_cards[static_cast<size_t>(k)];
@@ -278,4 +282,5 @@ void Form5::describeCard(int k)
     else
         description = card->caption().trimmed().left(1);
     m_cards[static_cast<size_t>(k)]->setAccessibleDescription(description);
+    m_cards[static_cast<size_t>(k)]->setAccessibleName(QStringLiteral("Karte %1, %2").arg(k).arg(description));
 }

@@ -41,6 +41,9 @@ public:
     // Modal one-line entry, owned like a message box; empty on Cancel.
     virtual QString rtcInputBox(QWidget *owner, const QString &prompt, const QString &title) = 0;
     virtual void rtcBeep() = 0;
+    // Tells a screen reader a message that no box or focus change says: the owner is the
+    // window it belongs to.
+    virtual void announce(QWidget *owner, const QString &text) = 0;
     virtual void rtcRandomize(double seed) = 0;
     // Uniform on [0, 1).
     virtual double rtcRandomNext() = 0;

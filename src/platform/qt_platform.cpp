@@ -4,6 +4,8 @@
 #include "layout/twips.h"
 #include "platform/message_icons.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
 #include <QGridLayout>
@@ -14,6 +16,7 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QTime>
+#include <QTimer>
 
 #include <canberra.h>
 
@@ -127,6 +130,51 @@ protected:
     }
 };
 
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+// Before Qt 6.8 a window cannot announce a text. A notification object that shows itself is
+// spoken at once, so each window gets an invisible 1 x 1 one whose name is the message.
+const QString NoticeName = QStringLiteral("screenReaderNotice");
+constexpr char NoticeText[] = "noticeText";
+
+class NoticeAccessible : public QAccessibleWidget
+{
+public:
+    explicit NoticeAccessible(QWidget *notice)
+        : QAccessibleWidget(notice, QAccessible::Notification)
+    {
+    }
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? widget()->property(NoticeText).toString() : QString();
+    }
+};
+
+QAccessibleInterface *noticeFactory(const QString &, QObject *object)
+{
+    auto *widget = qobject_cast<QWidget *>(object);
+    return widget && widget->objectName() == NoticeName ? new NoticeAccessible(widget) : nullptr;
+}
+
+void showNotice(QWidget *owner, const QString &text)
+{
+    static const bool installed = (QAccessible::installFactory(noticeFactory), true);
+    Q_UNUSED(installed);
+    auto *notice = owner->findChild<QWidget *>(NoticeName, Qt::FindDirectChildrenOnly);
+    if (!notice) {
+        notice = new QWidget(owner);
+        notice->setObjectName(NoticeName);
+        notice->setGeometry(0, 0, 1, 1);
+        notice->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+    notice->setProperty(NoticeText, text);
+    // Showing it tells the screen reader. It hides again soon, so that the window's next
+    // showing does not repeat an old message.
+    notice->hide();
+    notice->show();
+    QTimer::singleShot(2000, notice, &QWidget::hide);
+}
+#endif
+
 }
 
 QtPlatform::QtPlatform()
@@ -194,6 +242,18 @@ void QtPlatform::rtcBeep()
         || ca_context_play(m_sound, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION, "Signalton", nullptr)
                != CA_SUCCESS)
         QApplication::beep();
+}
+
+void QtPlatform::announce(QWidget *owner, const QString &text)
+{
+    if (!QAccessible::isActive())
+        return;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(owner, text);
+    QAccessible::updateAccessibility(&event);
+#else
+    showNotice(owner, text);
+#endif
 }
 
 ca_context *QtPlatform::openSoundContext()

@@ -18,6 +18,7 @@ public:
     int rtcMsgBox(QWidget *owner, const QString &text, int style, const QString &title) override;
     QString rtcInputBox(QWidget *owner, const QString &prompt, const QString &title) override;
     void rtcBeep() override;
+    void announce(QWidget *owner, const QString &text) override;
     void rtcRandomize(double seed) override;
     double rtcRandomNext() override;
     double rtcGetTimer() override;

@@ -82,7 +82,7 @@ class EndToEnd(unittest.TestCase):
         self.assertEqual(self.answer("Rechenfehler", "Return", *shown), "Das ist leider falsch!\n")
         for count in range(1, 11):
             keys(*("KP_" + digit for digit in "".join(self.task())), "KP_Enter")
-            wait_for(lambda: counters() == [str(count), "1"], f"{count} right answers counted")
+            wait_for(lambda: counters() == [f"{count} richtig", "1 Fehler"], f"{count} right answers counted")
         self.assertEqual(self.answer("Memoryspiel", "Return"), "Jetzt gibt es eine Belohnung.")
         # One turn by keys, from the first card, where the focus starts; then Esc for STOP.
         wait_for(lambda: find(self.app, "label", "Karte 1").getState().contains(pyatspi.STATE_FOCUSED), "the first card focused")

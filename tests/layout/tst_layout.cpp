@@ -17,7 +17,7 @@ const char *const Form1Looks[] = {
 const char *const Form5Looks[] = {
     "Form5|#80ffff", "Befehl1|||8.25b||STOP",
     "Bezeichnung19|#80ffff|#0000c0|8.25b|lbw| Immer zwei Felder haben die gleiche Zahl, klicke   jedes Einzelfeld an und suche alle Zahlenpaare !",
-    "Bezeichnung21|#80ffff||9.75b|r|1", "Bezeichnung20|#80ffff||9.75b|l|. Runde", "Bezeichnung18|#0000c0|#ffffff|13.5b|lbw||Karte 18"};
+    "Bezeichnung21|#80ffff||9.75b|r|1", "Bezeichnung20|#80ffff||9.75b|l|. Runde", "Bezeichnung18|#0000c0|#ffffff|13.5b|lbw||Karte 18, verdeckt"};
 const char *const QrwlabelLooks[] = {
     "QRWLABEL|#80ffff", "Bezeichnung2|#000080|#ff00ff|18b|c|Q", "Bezeichnung3|#000080|#00ffff|18b|c|R",
     "Bezeichnung4|#000080|#80ff80|18b|c|W", "Bezeichnung5|#000080|#ffffff|18b|l| 1 x 1 groß",

@@ -37,6 +37,8 @@ public:
     // Runs while a message box is "open", to look at the windows behind it.
     std::function<void(const Message &)> onMessage;
     QList<Message> messages;
+    // What was told to the screen reader, each message after the window it belongs to.
+    QStringList spoken;
     QStringList prompts;
     QList<double> seeds;
     QString clipboard;
@@ -56,6 +58,7 @@ public:
         return inputs.isEmpty() ? QString() : inputs.dequeue();
     }
     void rtcBeep() override { ++beeps; }
+    void announce(QWidget *owner, const QString &text) override { spoken << owner->objectName() + u": "_s + text; }
     void rtcRandomize(double seed) override { seeds << seed; }
     double rtcRandomNext() override { return randoms.isEmpty() ? std::uniform_real_distribution<double>(0, 1)(fallback) : randoms.dequeue(); }
     double rtcGetTimer() override { return 43200.0; }
@@ -100,7 +103,7 @@ struct Form1Fixture
         return items;
     }
     // Keys and clicks, one a character: digits and signs are typed; k and c put the keypad and
-    // Ctrl on the next key; b Backspace, E Enter, X Esc; d and O click the delete
+    // Ctrl on the next key; b Backspace, E Enter, X Esc, F and a digit that function key; d and O click the delete
     // and the OK button, D the ten digit buttons, P and a digit that picture button; R answers
     // right, with 9 · 12 to follow. Clicks go through the QWindow, as the mouse's do.
     void play(const QString &script)
@@ -117,6 +120,7 @@ struct Form1Fixture
             case 'k': modifiers = Qt::KeypadModifier; continue;
             case 'c': modifiers = Qt::ControlModifier; continue;
             case 'P': click("Bild" + script.sliced(++i, 1).toLatin1()); break;
+            case 'F': QTest::keyClick(window, Qt::Key(Qt::Key_F1 + script[++i].digitValue() - 1)); break;
             case 'D':
                 for (int k = 1; k <= 10; ++k)
                     click("Befehl" + QByteArray::number(k));

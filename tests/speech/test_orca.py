@@ -1,0 +1,161 @@
+"""A blind child's session with the real Orca screen reader, speaking into a null audio device.
+Every step is taken by key; what Orca said is read from its debug log, printed and checked."""
+import contextlib
+import ctypes
+import os
+import pathlib
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+PROGRAM, WORK = sys.argv[1], os.environ.get("VUVERE_ORCA_WORK", "")
+LOG = os.path.join(WORK, "orca.log")
+TASK = r"Aufgabe: (\d+) mal (\d+)"
+# An utterance that is a role alone names a control without a name.
+BARE_ROLE = re.compile(r"\W*(push button|button|list|list item|label|filler|panel|frame|dialog|alert|notification)\W*", re.I)
+started = []
+
+
+def start(*args, **kwargs):
+    started.append(subprocess.Popen(args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kwargs))
+
+
+def descendants(pid):
+    with contextlib.suppress(OSError), open(f"/proc/{pid}/task/{pid}/children") as children:
+        return [grandchild for child in map(int, children.read().split()) for grandchild in (*descendants(child), child)]
+    return []
+
+
+def stop_all():
+    """Ends each process started here by its id, its own children (the speech module, the
+    accessibility bus) first; then, as their subreaper, collects every process that ended."""
+    for process in [*reversed(started), None]:
+        for pid in descendants(os.getpid()) if process is None else (*descendants(process.pid), process.pid):
+            with contextlib.suppress(ProcessLookupError):
+                os.kill(pid, 15 if process else 9)
+        with contextlib.suppress(subprocess.TimeoutExpired):
+            process and process.wait(timeout=10)
+    deadline = time.monotonic() + 10
+    with contextlib.suppress(ChildProcessError):
+        while time.monotonic() < deadline:
+            os.waitpid(-1, os.WNOHANG) == (0, 0) and time.sleep(0.1)
+
+
+def wait_until(condition, what, seconds=30):
+    deadline = time.monotonic() + seconds
+    while not condition():
+        assert time.monotonic() < deadline, f"timed out waiting for {what}"
+        time.sleep(0.2)
+
+
+def output(*command):
+    return subprocess.run(command, capture_output=True, text=True, timeout=10).stdout
+
+
+def set_up():
+    home, speechd, prefs = (pathlib.Path(WORK, name) for name in ("home", "speechd", "orca"))
+    (home / "run").mkdir(mode=0o700, parents=True)
+    os.environ.update(HOME=str(home), XDG_RUNTIME_DIR=str(home / "run"), LANG="C.UTF-8", LC_ALL="C.UTF-8")
+    shutil.copytree("/etc/speech-dispatcher", speechd)
+    conf = speechd / "speechd.conf"
+    conf.write_text(conf.read_text() + '\nAudioOutputMethod "libao"\nAddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\n'
+                    "DefaultModule espeak-ng\n")
+    (home / ".libao").write_text("default_driver=null\n")
+    prefs.mkdir()
+    (prefs / "orca-customizations.py").write_text(
+        "import orca.debug\nif getattr(orca.debug, 'debugFile', None):\n    orca.debug.debugFile.reconfigure(line_buffering=True)\n")
+    read_end, write_end = os.pipe()
+    start("Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", pass_fds=[write_end])
+    os.close(write_end)
+    with os.fdopen(read_end) as display:
+        os.environ["DISPLAY"] = ":" + display.readline().strip()
+    start("openbox", "--sm-disable")
+    wait_until(lambda: "window id" in output("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), "the window manager")
+    start("/usr/libexec/at-spi-bus-launcher", "--launch-immediately")
+    wait_until(lambda: "true" in output("dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/",
+                                        "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"), "the accessibility bus")
+    start("speech-dispatcher", "-s", "-t", "0", "-C", speechd)
+    start("orca", "--replace", "-u", prefs, f"--debug-file={LOG}")
+    wait_until(lambda: os.path.exists(LOG) and heard(), "Orca's first words", 60)
+
+
+def heard(offset=0):
+    with open(LOG, encoding="utf-8", errors="replace") as log:
+        log.seek(offset)
+        return " | ".join(said.replace("\n", " ") for said in re.findall(r"SPEECH OUTPUT: '(.*?)'\s*\{'established'", log.read(), re.S))
+
+
+def step(name, keys, *expected):
+    """Presses the keys, waits until Orca has said what is expected and then kept still for a
+    second, prints what it said and returns it."""
+    offset = os.path.getsize(LOG)
+    if keys:
+        subprocess.run(["xdotool", "key", "--delay", "150", *keys], check=True, timeout=30)
+    try:
+        wait_until(lambda: all(re.search(pattern, heard(offset)) for pattern in expected), f"{expected} in {name!r}")
+        for _ in range(10):
+            size = os.path.getsize(LOG)
+            time.sleep(1)
+            if size == os.path.getsize(LOG):
+                break
+    finally:
+        said = heard(offset)
+        print(f"{name}: {said}", flush=True)
+    nameless = [line for line in said.split(" | ") if BARE_ROLE.fullmatch(line)]
+    assert not nameless, f"a control without a name: {nameless}"
+    return said
+
+
+def answer(said):
+    """The parts of the right answer to the last task said: 320, 56 and 376 for 47 mal 8."""
+    first, second = map(int, re.findall(TASK, said)[-1])
+    factor, number = (first, second) if first < 10 else (second, first)
+    return str(factor * (number - number % 10)), str(factor * (number % 10)), str(factor * number)
+
+
+def session():
+    start(PROGRAM, env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+    tens, units, total = answer(step("start", [], TASK))
+    step("typing", [*tens], r"\bplus\b")
+    step("typing", [*units], r"\bgleich\b")
+    step("the answer so far (F9)", ["F9"], rf"Deine Antwort: {tens} plus {units} gleich\b")
+    step("a wrong answer", [*str(int(total) + 1), "Return"], "Rechenfehler", "Das ist leider falsch")
+    step("the box closed", ["Return"], TASK)
+    said = step("a right answer", [*tens, *units, *total, "Return"], r"Richtig! 1 richtig\. Neue " + TASK)
+    step("help (F1)", ["F1"], "Zerlegungsaufgabe", "Rechne so")
+    step("help closed", ["Return"], TASK)
+    for count in range(2, 11):
+        reward = ["Memoryspiel", "Jetzt gibt es eine Belohnung"] if count == 10 else []
+        said = step(f"right answer {count}", [*"".join(answer(said)), "Return"], rf"Richtig! {count} richtig\.", *reward)
+    step("the Memory game", ["Return"], r"Karte 1\b.*verdeckt")
+    step("a card turned", ["space"], r"Karte 1: \d")
+    step("STOP by Esc", ["Escape"], "Das Spiel jetzt beenden")
+    step("back from the game", ["Return"], TASK)
+    step("the info window (F8)", ["F8"], "Programm-Info", "QRW 1 x 1 gro", "Version", r"www\.qrw\.example")
+    step("back from the info window", ["Escape"], TASK)
+
+
+def main():
+    ctypes.CDLL(None).prctl(36, 1)  # PR_SET_CHILD_SUBREAPER: orphans come here, not to init
+    if WORK:
+        try:
+            set_up()
+            session()
+        finally:
+            stop_all()
+        print("Orca said every step.")
+        return
+    work = tempfile.mkdtemp(prefix="vuvere-orca-")
+    # A private D-Bus session under a watchdog.
+    run = subprocess.run(["timeout", "--kill-after=10", "300", "dbus-run-session", "--", sys.executable, "-u", __file__, PROGRAM],
+                         env=dict(os.environ, VUVERE_ORCA_WORK=work))
+    stop_all()
+    shutil.rmtree(work, ignore_errors=True)
+    sys.exit(run.returncode)
+
+
+if __name__ == "__main__":
+    main()
