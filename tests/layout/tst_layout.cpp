@@ -6,6 +6,7 @@
 #include "platform/qt_platform.h"
 
 #include <QFontInfo>
+#include <QTimer>
 
 namespace {
 // name | back | text colour | points, b for bold | l, r or c aligned, b bordered, w wrapped | text | spoken name
@@ -174,6 +175,72 @@ private Q_SLOTS:
         // The same clock twice still gives new numbers.
         const auto reseeded = [&platform] { return platform.rtcRandomize(1000.5), platform.rtcRandomNext(); };
         QVERIFY(reseeded() != reseeded());
+    }
+
+    void boxes_data()
+    {
+        // A message box's style, or -1 for the input box; what is typed; the answer: a key
+        // (Return, Enter from the keypad, Escape), "close" for the frame's button, or a button's text.
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("result");
+        const int ending = MsgStyle::YesNo | MsgStyle::Critical | MsgStyle::DefaultButton2, asking = MsgStyle::YesNo | MsgStyle::Question;
+        QTest::newRow("Nein is the default: Return") << ending << QString() << u"Return"_s << u"7"_s;
+        QTest::newRow("Nein is the default: keypad Enter") << ending << QString() << u"Enter"_s << u"7"_s;
+        QTest::newRow("Ja is the default: Return") << asking << QString() << u"Return"_s << u"6"_s;
+        QTest::newRow("Ja is the default: keypad Enter") << asking << QString() << u"Enter"_s << u"6"_s;
+        QTest::newRow("Esc answers Nein") << asking << QString() << u"Escape"_s << u"7"_s;
+        QTest::newRow("closing answers Nein") << asking << QString() << u"close"_s << u"7"_s;
+        QTest::newRow("Ja clicked") << ending << QString() << u"Ja"_s << u"6"_s;
+        QTest::newRow("OK: Esc") << MsgStyle::Exclamation << QString() << u"Escape"_s << u"1"_s;
+        QTest::newRow("OK: closing") << MsgStyle::Information << QString() << u"close"_s << u"1"_s;
+        QTest::newRow("name: Return") << -1 << u"Anna"_s << u"Return"_s << u"Anna"_s;
+        QTest::newRow("name: keypad Enter") << -1 << u"Anna"_s << u"Enter"_s << u"Anna"_s;
+        QTest::newRow("name of blanks") << -1 << u"   "_s << u"OK"_s << u"   "_s;
+        QTest::newRow("no name") << -1 << QString() << u"Return"_s << QString();
+        QTest::newRow("name: Abbrechen") << -1 << u"Anna"_s << u"Abbrechen"_s << QString();
+        QTest::newRow("name: Esc") << -1 << u"Anna"_s << u"Escape"_s << QString();
+        QTest::newRow("name: closing") << -1 << u"Anna"_s << u"close"_s << QString();
+    }
+
+    // The real boxes, answered through their windows as the keyboard and the mouse do.
+    void boxes()
+    {
+        QFETCH(int, style);
+        QFETCH(QString, typed);
+        QFETCH(QString, answer);
+        QFETCH(QString, result);
+        QtPlatform platform;
+        QWidget owner;
+        owner.show();
+        bool answered = false, stuck = false;
+        QTimer answering, watchdog;
+        connect(&answering, &QTimer::timeout, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            if (!box || std::exchange(answered, true))
+                return;
+            for (const QChar c : typed)
+                QTest::keyClick(box->windowHandle(), c.toLatin1());
+            const QHash<QString, Qt::Key> keys{{u"Return"_s, Qt::Key_Return}, {u"Enter"_s, Qt::Key_Enter}, {u"Escape"_s, Qt::Key_Escape}};
+            if (keys.contains(answer))
+                QTest::keyClick(box->windowHandle(), keys[answer], answer == u"Enter"_s ? Qt::KeypadModifier : Qt::NoModifier);
+            else if (answer == u"close"_s)
+                box->close();
+            for (QPushButton *button : box->findChildren<QPushButton *>())
+                button->text() == answer ? QTest::mouseClick(button, Qt::LeftButton) : void();
+        });
+        // A box that ignores its answer is closed, and the row fails.
+        connect(&watchdog, &QTimer::timeout, [&] {
+            if (QWidget *box = QApplication::activeModalWidget())
+                stuck = true, box->close();
+        });
+        answering.start(5);
+        watchdog.start(3000);
+        const QString given = style < 0 ? platform.rtcInputBox(&owner, u"Name eingeben:"_s, u"Neuer Benutzer"_s)
+                                        : QString::number(platform.rtcMsgBox(&owner, u"Frage"_s, style, u"Titel"_s));
+        QCOMPARE(given, result);
+        QVERIFY(answered && !stuck);
     }
 
     // Each size of the window icon is drawn for its own grid; the message boxes draw their own
