@@ -99,37 +99,24 @@ struct Form1Fixture
             items << item->text();
         return items;
     }
-    // Keys and clicks, one a character: digits and signs are typed; k and c put the keypad and
-    // Ctrl on the next key; b Backspace, E Enter, X Esc; d and O click the delete
-    // and the OK button, D the ten digit buttons, P and a digit that picture button; R answers
-    // right, with 9 · 12 to follow. Clicks go through the QWindow, as the mouse's do.
+    // Keys and clicks, one a character: digits are typed, E is Enter, d clicks the delete
+    // button, P and a digit that picture button; R answers right, with 9 · 12 to follow. Clicks
+    // go through the QWindow, as the mouse's do.
     void play(const QString &script)
     {
-        static const QHash<char, Qt::Key> keys{{'b', Qt::Key_Backspace}, {'E', Qt::Key_Return}, {'X', Qt::Key_Escape}};
-        static const QHash<char, QByteArray> buttons{{'d', "Befehl18"}, {'O', "Befehl11"}};
-        QWindow *window = form->windowHandle();
-        Qt::KeyboardModifiers modifiers;
-        const auto click = [&](const QByteArray &name) {
-            QTest::mouseClick(window, Qt::LeftButton, {}, get<QWidget>(name.constData())->geometry().center());
+        const auto click = [this](const QByteArray &name) {
+            QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, get<QWidget>(name.constData())->geometry().center());
         };
         for (qsizetype i = 0; i < script.size(); ++i) {
-            switch (const char c = script[i].toLatin1()) {
-            case 'k': modifiers = Qt::KeypadModifier; continue;
-            case 'c': modifiers = Qt::ControlModifier; continue;
-            case 'P': click("Bild" + script.sliced(++i, 1).toLatin1()); break;
-            case 'D':
-                for (int k = 1; k <= 10; ++k)
-                    click("Befehl" + QByteArray::number(k));
-                break;
-            case 'R':
-                platform.queueTask(9, 1, 2, true);
-                play(QString(form->state().ExpectedAnswer).remove(u'+').remove(u'=') + u'E');
-                break;
-            default:
-                keys.contains(c) ? QTest::keyClick(window, keys[c], modifiers)
-                : buttons.contains(c) ? click(buttons[c]) : QTest::keyClick(window, c, modifiers);
-            }
-            modifiers = {};
+            const char c = script[i].toLatin1();
+            if (c == 'P')
+                click("Bild" + script.sliced(++i, 1).toLatin1());
+            else if (c == 'd')
+                click("Befehl18");
+            else if (c == 'R')
+                platform.queueTask(9, 1, 2, true), play(QString(form->state().ExpectedAnswer).remove(u'+').remove(u'=') + u'E');
+            else
+                c == 'E' ? QTest::keyClick(form->windowHandle(), Qt::Key_Return) : QTest::keyClick(form->windowHandle(), c);
         }
     }
 };
