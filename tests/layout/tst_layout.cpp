@@ -185,23 +185,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("result");
-        const int ending = MsgStyle::YesNo | MsgStyle::Critical | MsgStyle::DefaultButton2, asking = MsgStyle::YesNo | MsgStyle::Question;
-        QTest::newRow("Nein is the default: Return") << ending << QString() << u"Return"_s << u"7"_s;
-        QTest::newRow("Nein is the default: keypad Enter") << ending << QString() << u"Enter"_s << u"7"_s;
-        QTest::newRow("Ja is the default: Return") << asking << QString() << u"Return"_s << u"6"_s;
-        QTest::newRow("Ja is the default: keypad Enter") << asking << QString() << u"Enter"_s << u"6"_s;
-        QTest::newRow("Esc answers Nein") << asking << QString() << u"Escape"_s << u"7"_s;
-        QTest::newRow("closing answers Nein") << asking << QString() << u"close"_s << u"7"_s;
-        QTest::newRow("Ja clicked") << ending << QString() << u"Ja"_s << u"6"_s;
-        QTest::newRow("OK: Esc") << MsgStyle::Exclamation << QString() << u"Escape"_s << u"1"_s;
-        QTest::newRow("OK: closing") << MsgStyle::Information << QString() << u"close"_s << u"1"_s;
-        QTest::newRow("name: Return") << -1 << u"Anna"_s << u"Return"_s << u"Anna"_s;
-        QTest::newRow("name: keypad Enter") << -1 << u"Anna"_s << u"Enter"_s << u"Anna"_s;
-        QTest::newRow("name of blanks") << -1 << u"   "_s << u"OK"_s << u"   "_s;
-        QTest::newRow("no name") << -1 << QString() << u"Return"_s << QString();
-        QTest::newRow("name: Abbrechen") << -1 << u"Anna"_s << u"Abbrechen"_s << QString();
-        QTest::newRow("name: Esc") << -1 << u"Anna"_s << u"Escape"_s << QString();
-        QTest::newRow("name: closing") << -1 << u"Anna"_s << u"close"_s << QString();
+        for (const char *row : {"Nein is the default|276||Return|7", "Nein is the default, keypad|276||Enter|7", "Ja is the default|36||Return|6",
+                                "Ja is the default, keypad|36||Enter|6", "Esc answers Nein|36||Escape|7", "closing answers Nein|36||close|7",
+                                "Ja clicked|276||Ja|6", "OK by Esc|48||Escape|1", "OK by closing|64||close|1", "a name|-1|Anna|Return|Anna",
+                                "a name, keypad|-1|Anna|Enter|Anna", "blanks|-1|   |OK|   ", "no name|-1||Return|", "Abbrechen|-1|Anna|Abbrechen|",
+                                "Esc cancels|-1|Anna|Escape|", "closing cancels|-1|Anna|close|"}) {
+            const QStringList cells = QString::fromUtf8(row).split(u'|');
+            QTest::newRow(qPrintable(cells[0])) << cells[1].toInt() << cells[2] << cells[3] << cells[4];
+        }
     }
 
     // The real boxes, answered through their windows as the keyboard and the mouse do.

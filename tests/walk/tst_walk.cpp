@@ -31,7 +31,6 @@ struct Task
 {
     int factor, tens, units;
     bool factorFirst;
-    bool operator==(const Task &) const = default;
 };
 // The tasks the walk hands the generator: few, so that they come back.
 const Task Pool[] = {{8, 4, 7, false}, {9, 1, 2, true}, {2, 9, 9, false}};
