@@ -2,10 +2,11 @@
 
 #include <QRegularExpression>
 
+#include <numeric>
+
 namespace {
 
-const QString Gaps = u" _____ + ___ = _____"_s;
-const QString Prefix = u"Vuvere Rovivudevu: "_s;
+const QString Gaps = u" _____ + ___ = _____"_s, Prefix = u"Vuvere Rovivudevu: "_s;
 const QString Head = u"Fehlerliste von QRW-Vuvere Rovivudevu:\r\n\r\n"_s;
 const Message Wrong{u"Das ist leider falsch!\r"_s, 0, u"Rechenfehler"_s};
 const Message Quit{u"Dieses Programm jetzt beenden?\r\r"_s, 276, u"Vuvere Rovivudevu"_s};
@@ -42,12 +43,11 @@ struct Model
     QString typed, name = u"Freund und Gast"_s, clipboard;
     int errors = 0;
     qint64 right = 0;
-    QStringList list;
     bool game = false, ended = false;
     QList<Message> messages;
-    QStringList prompts;
-    // For each message: the window behind it, whether the error list is in view, the caption.
-    QStringList scenes;
+    // The list, the input boxes asked, and for each message: the window behind it, whether the
+    // error list is in view, and the caption.
+    QStringList list, prompts, scenes;
 
     QString expected() const
     {
@@ -157,7 +157,6 @@ struct Walk
                  : QTest::keyClick(f->form->windowHandle(), char(c.toLatin1()), how ? Qt::KeypadModifier : Qt::NoModifier);
         m.type(c);
     }
-    void answers(bool yes) { f->platform.answers << (yes ? MsgResult::Yes : MsgResult::No); }
 
     void start()
     {
@@ -256,7 +255,7 @@ struct Walk
             const int via = pick(3);
             log << u"in the game: %1, %2"_s.arg(std::array{u"STOP"_s, u"close"_s, u"keys"_s}[via], yes ? u"Ja"_s : u"Nein"_s);
             if (via < 2) {
-                answers(yes);
+                f->platform.answers << (yes ? MsgResult::Yes : MsgResult::No);
                 via ? void(f->form->memoryWindow()->close()) : click(f->form->memoryWindow(), "Befehl1");
                 m.say(Stop);
                 m.game = !yes;
@@ -282,21 +281,20 @@ struct Walk
                   : m.say({u"Noch %1 Aufgaben bis zur Spielrunde!"_s.arg(10 - m.right % 10), 48, u"Belohnung"_s});
         } else if (s.kind == 'c') {
             log << u"Check, %1%2"_s.arg(yes ? u"Ja"_s : u"Nein"_s, fails ? u", clipboard fails"_s : QString());
-            answers(yes);
+            p.answers << (yes ? MsgResult::Yes : MsgResult::No);
             click(f->form.get(), "Bild6");
             m.exportList(yes, fails);
         } else if (s.kind == 'n') {
             const QString name = Names[pick(5)];
             log << u"Name \"%1\", %2%3"_s.arg(name, yes ? u"Ja"_s : u"Nein"_s, fails ? u", clipboard fails"_s : QString());
-            p.inputs << name;
-            answers(yes);
+            p.inputs << name, p.answers << (yes ? MsgResult::Yes : MsgResult::No);
             click(f->form.get(), "Bild9");
             m.rename(name, yes, fails);
         } else if (s.kind == 'q' || s.kind == 'x') {
             const bool end = s.kind == 'x';
             const int via = pick(3);
             log << u"%1, %2"_s.arg(std::array{u"Esc"_s, u"Ende"_s, u"close"_s}[via], end ? u"Ja"_s : u"Nein"_s);
-            answers(end);
+            p.answers << (end ? MsgResult::Yes : MsgResult::No);
             via == 0 ? key(Qt::Key_Escape) : via == 1 ? click(f->form.get(), "Bild1") : void(f->form->close());
             m.say(Quit);
             m.ended = end;
@@ -319,11 +317,7 @@ struct Walk
         ScriptedPlatform &p = f->platform;
         const auto colour = [](const QWidget *w) { return w->palette().window().color().name(); };
         const QString background = m.errors > 50 ? u"#ff0000"_s : u"#80ffff"_s;
-        const auto windows = [](bool main, bool game, bool info, bool ended) {
-            return QString::number(main) + QString::number(game) + QString::number(info) + QString::number(ended);
-        };
-        const Form5 *memory = f->form->memoryWindow();
-        const QRWLABEL *info = f->form->infoWindow();
+        const auto windows = [](auto... shown) { return (QString::number(shown) + ...); };
         const QString shown[][3] = {
             {u"answer"_s, f->caption("Bezeichnung2"), m.typed},
             {u"task"_s, f->caption("Bezeichnung1"), m.taskText()},
@@ -337,7 +331,8 @@ struct Walk
             {u"input boxes"_s, p.prompts.join(u'\n'), m.prompts.join(u'\n')},
             {u"beeps"_s, QString::number(p.beeps), QString::number(m.messages.count(Wrong))},
             {u"clipboard"_s, p.clipboard, m.clipboard},
-            {u"windows"_s, windows(f->form->isVisible(), memory && memory->isVisible(), info && info->isVisible(), p.ended),
+            {u"windows"_s, windows(f->form->isVisible(), f->form->memoryWindow() && f->form->memoryWindow()->isVisible(),
+                                   f->form->infoWindow() && f->form->infoWindow()->isVisible(), p.ended),
              windows(!m.game && !m.ended, m.game && !m.ended, false, m.ended)},
         };
         p.messages.clear(), m.messages.clear(), scenes.clear(), m.scenes.clear(), p.prompts.clear(), m.prompts.clear(), p.beeps = 0;
@@ -349,10 +344,9 @@ struct Walk
     }
     static QString show(const QList<Message> &messages)
     {
-        QStringList lines;
-        for (const Message &message : messages)
-            lines << u"%1|%2|%3"_s.arg(message.text, QString::number(message.style), message.title);
-        return lines.join(u'\n');
+        return std::accumulate(messages.begin(), messages.end(), QString(), [](const QString &lines, const Message &m) {
+            return lines + u"%1|%2|%3\n"_s.arg(m.text, QString::number(m.style), m.title);
+        });
     }
 };
 
