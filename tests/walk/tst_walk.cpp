@@ -135,6 +135,7 @@ struct Step
     quint32 seed;
 };
 
+// Drives the program and the model side by side, a new program after each end.
 struct Walk
 {
     std::optional<Form1Fixture> f;
