@@ -6,6 +6,7 @@
 #include "platform/qt_platform.h"
 
 #include <QFontInfo>
+#include <QTimer>
 
 namespace {
 // name | back | text colour | points, b for bold | l, r or c aligned, b bordered, w wrapped | text | spoken name
@@ -216,6 +217,63 @@ private Q_SLOTS:
         // The same clock twice still gives new numbers.
         const auto reseeded = [&platform] { return platform.rtcRandomize(1000.5), platform.rtcRandomNext(); };
         QVERIFY(reseeded() != reseeded());
+    }
+
+    void boxes_data()
+    {
+        // A message box's style, or -1 for the input box; what is typed; the answer: a key
+        // (Return, Enter from the keypad, Escape), "close" for the frame's button, or a button's text.
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("result");
+        for (const char *row : {"Nein is the default|276||Return|7", "Nein is the default, keypad|276||Enter|7", "Ja is the default|36||Return|6",
+                                "Ja is the default, keypad|36||Enter|6", "Esc answers Nein|36||Escape|7", "closing answers Nein|36||close|7",
+                                "Ja clicked|276||Ja|6", "OK by Esc|48||Escape|1", "OK by closing|64||close|1", "a name|-1|Anna|Return|Anna",
+                                "a name, keypad|-1|Anna|Enter|Anna", "blanks|-1|   |OK|   ", "no name|-1||Return|", "Abbrechen|-1|Anna|Abbrechen|",
+                                "Esc cancels|-1|Anna|Escape|", "closing cancels|-1|Anna|close|"}) {
+            const QStringList cells = QString::fromUtf8(row).split(u'|');
+            QTest::newRow(qPrintable(cells[0])) << cells[1].toInt() << cells[2] << cells[3] << cells[4];
+        }
+    }
+
+    // The real boxes, answered through their windows as the keyboard and the mouse do.
+    void boxes()
+    {
+        QFETCH(int, style);
+        QFETCH(QString, typed);
+        QFETCH(QString, answer);
+        QFETCH(QString, result);
+        QtPlatform platform;
+        QWidget owner;
+        owner.show();
+        bool answered = false, stuck = false;
+        QTimer answering, watchdog;
+        connect(&answering, &QTimer::timeout, [&] {
+            QWidget *box = QApplication::activeModalWidget();
+            if (!box || std::exchange(answered, true))
+                return;
+            for (const QChar c : typed)
+                QTest::keyClick(box->windowHandle(), c.toLatin1());
+            const QHash<QString, Qt::Key> keys{{u"Return"_s, Qt::Key_Return}, {u"Enter"_s, Qt::Key_Enter}, {u"Escape"_s, Qt::Key_Escape}};
+            if (keys.contains(answer))
+                QTest::keyClick(box->windowHandle(), keys[answer], answer == u"Enter"_s ? Qt::KeypadModifier : Qt::NoModifier);
+            else if (answer == u"close"_s)
+                box->close();
+            for (QPushButton *button : box->findChildren<QPushButton *>())
+                button->text() == answer ? QTest::mouseClick(button, Qt::LeftButton) : void();
+        });
+        // A box that ignores its answer is closed, and the row fails.
+        connect(&watchdog, &QTimer::timeout, [&] {
+            if (QWidget *box = QApplication::activeModalWidget())
+                stuck = true, box->close();
+        });
+        answering.start(5);
+        watchdog.start(3000);
+        const QString given = style < 0 ? platform.rtcInputBox(&owner, u"Name eingeben:"_s, u"Neuer Benutzer"_s)
+                                        : QString::number(platform.rtcMsgBox(&owner, u"Frage"_s, style, u"Titel"_s));
+        QCOMPARE(given, result);
+        QVERIFY(answered && !stuck);
     }
 
     // Each size of the window icon is drawn for its own grid; the message boxes draw their own
