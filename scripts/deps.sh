@@ -9,7 +9,8 @@ packages=(
     libcanberra-dev sound-theme-freedesktop fonts-liberation2 qt6-translations-l10n
     xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev
     dbus dbus-x11 at-spi2-core python3 python3-pyatspi procps
-    desktop-file-utils appstream dpkg-dev file lintian
+    desktop-file-utils appstream dpkg-dev file lintian debhelper devscripts
+    mmdebstrap  # makes the Debian 13 tree of `make test-debian13`
 )
 
 missing=()
