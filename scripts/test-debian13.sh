@@ -21,6 +21,8 @@ if [ "${1:-}" = --inside ]; then
     git clone --quiet --no-checkout "$top" "$root/tmp/src"
     git -C "$root/tmp/src" checkout --quiet --detach "$(git -C "$top" rev-parse HEAD)"
     echo "Debian $(cat "$root/etc/debian_version"), commit $(git -C "$top" rev-parse --short HEAD)"
+    # A run stopped while it installed packages leaves them half set up.
+    chroot "$root" dpkg --configure -a
     exec chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
         sh -c 'cd /tmp/src && make test && make package'
