@@ -31,7 +31,6 @@ def keys(*names):
 
 
 def find(root, role, name):
-    """Roles are compared by value: their names differ between releases ("push button", "button")."""
     for child in root:
         if child.getRole() == role and child.name.startswith(name) and child.getState().contains(pyatspi.STATE_SHOWING):
             return child
