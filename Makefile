@@ -1,5 +1,5 @@
 # The front door: every target that needs packages depends on deps.
-.PHONY: all deps build run test test-sanitize package screenshot bench clean
+.PHONY: all deps build run test test-sanitize test-debian13 package screenshot bench clean
 
 all: build
 
@@ -25,8 +25,13 @@ test-sanitize: deps build-sanitize/CMakeCache.txt
 	cmake --build --preset sanitize
 	ctest --preset sanitize
 
-package: build
-	cd build && cpack -G DEB
+# The same `make test` on a fresh clone in a minimal Debian 13 tree, then the package there (root).
+test-debian13: deps
+	scripts/test-debian13.sh
+
+# Checks the build dependencies rather than installing them: `make test` has done that.
+package:
+	scripts/package.sh build/deb
 
 screenshot: build
 	scripts/screenshot.sh

@@ -10,7 +10,8 @@ packages=(
     xvfb xauth xdotool xclip x11-utils imagemagick libx11-dev
     dbus dbus-x11 at-spi2-core python3 python3-pyatspi procps
     orca speech-dispatcher speech-dispatcher-espeak-ng openbox
-    desktop-file-utils appstream dpkg-dev file lintian
+    desktop-file-utils appstream dpkg-dev file lintian debhelper devscripts
+    mmdebstrap  # makes the Debian 13 tree of `make test-debian13`
 )
 
 missing=()
