@@ -46,9 +46,9 @@ struct Model
     qint64 right = 0;
     bool game = false, ended = false;
     QList<Message> messages;
-    // The list, the input boxes asked, and for each message: the window behind it, whether the
-    // error list is in view, and the caption.
-    QStringList list, prompts, scenes;
+    // The list, what the screen reader is told, the input boxes asked, and for each message: the
+    // window behind it, whether the error list is in view, and the caption.
+    QStringList list, spoken, prompts, scenes;
 
     QString expected() const
     {
@@ -60,10 +60,19 @@ struct Model
         const QString digits = u" %1 %2"_s.arg(task.tens).arg(task.units), factor = u" %1"_s.arg(task.factor);
         return (task.factorFirst ? factor + u" ·"_s + digits : digits + u" ·"_s + factor) + u" ="_s;
     }
+    QString spokenTask() const
+    {
+        const QString number = QString::number(10 * task.tens + task.units), factor = QString::number(task.factor);
+        return u"Form1: Aufgabe: "_s + (task.factorFirst ? factor + u" mal "_s + number : number + u" mal "_s + factor);
+    }
     void say(const Message &message, bool listInView = false)
     {
         messages << message;
         scenes << (game ? u"game "_s : u"main "_s) + (listInView ? u"list "_s : QString()) + Prefix + name;
+    }
+    QString spokenAnswer() const
+    {
+        return typed.isEmpty() ? u"noch leer"_s : QString(typed).replace(u'+', u" plus "_s).replace(u'=', u" gleich "_s).trimmed();
     }
     // A digit is added, up to 20 characters; a sign replaces the answer. Once the answer
     // reaches the place of a sign in the right answer, the sign follows.
@@ -72,7 +81,7 @@ struct Model
         typed = c.isDigit() ? (typed + c).left(20) : QString(c);
         const QString want = expected();
         if (typed.size() < want.size() && !want[typed.size()].isDigit())
-            typed += want[typed.size()];
+            typed += want[typed.size()], spoken << (typed.endsWith(u'+') ? u"Form1: plus"_s : u"Form1: gleich"_s);
     }
     void check(const Task &next)
     {
@@ -83,7 +92,8 @@ struct Model
                 list << taskText() + Gaps;
         } else {
             task = next;
-            if (++right % 10 == 0)
+            spoken << u"Form1: Richtig! %1 richtig. Neue "_s.arg(++right) + spokenTask().mid(7);
+            if (right % 10 == 0)
                 say(Reward), game = true;
         }
         typed.clear();
@@ -226,7 +236,7 @@ struct Walk
     {
         QString done;
         for (int n = 1 + pick(12); n > 0; --n) {
-            const int what = pick(9);
+            const int what = pick(10);
             const QChar sign = u"<>+="[pick(4)];
             if (what < 4)
                 digit(QChar(u'0' + pick(10))), done += u'd';
@@ -236,6 +246,9 @@ struct Walk
                 key(Qt::Key_Backspace, pick(2) ? Qt::ControlModifier : Qt::NoModifier), m.typed.chop(1), done += u'b';
             else if (what == 6)
                 click(f->form.get(), "Befehl18"), m.typed.chop(1), done += u"<---"_s;
+            // A shortcut needs the window active, as it is long before a child presses one.
+            else if (what == 9)
+                void(QTest::qWaitForWindowActive(f->form.get())), key(Qt::Key_F9), m.spoken << m.spokenTask() + u". Deine Antwort: "_s + m.spokenAnswer(), done += u"F9"_s;
             else
                 QTest::keyClick(f->form->windowHandle(), "a-5"[what - 7], what == 8 ? Qt::ControlModifier : Qt::NoModifier), done += u'x';
         }
@@ -330,6 +343,7 @@ struct Walk
             {u"caption"_s, f->form->windowHandle()->title(), Prefix + m.name},
             {u"messages"_s, show(p.messages), show(m.messages)},
             {u"behind the messages"_s, scenes.join(u'\n'), m.scenes.join(u'\n')},
+            {u"told"_s, p.spoken.join(u'\n'), m.spoken.join(u'\n')},
             {u"input boxes"_s, p.prompts.join(u'\n'), m.prompts.join(u'\n')},
             {u"beeps"_s, QString::number(p.beeps), QString::number(m.messages.count(Wrong))},
             {u"clipboard"_s, p.clipboard, m.clipboard},
@@ -337,7 +351,7 @@ struct Walk
                                    f->form->infoWindow() && f->form->infoWindow()->isVisible(), p.ended),
              windows(!m.game && !m.ended, m.game && !m.ended, false, m.ended)},
         };
-        p.messages.clear(), m.messages.clear(), scenes.clear(), m.scenes.clear(), p.prompts.clear(), m.prompts.clear(), p.beeps = 0;
+        p.messages.clear(), m.messages.clear(), scenes.clear(), m.scenes.clear(), p.spoken.clear(), m.spoken.clear(), p.prompts.clear(), m.prompts.clear(), p.beeps = 0;
         for (const auto &[what, actual, expected] : shown) {
             if (actual != expected)
                 return what + u": \""_s + actual + u"\", the model says \""_s + expected + u'"';
