@@ -1,36 +1,23 @@
 #include "test_support.h"
 
-#include <QRegularExpression>
-
 // What a screen reader finds in the windows' names, the picture commands' keys, and the Memory
-// game told; the walk checks what the main window tells.
+// game told; the walk checks what the main window tells, and presses the keys.
 class TestSpeech : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    // Each picture command's key is in its tooltip and told with it, and does what a click does.
+    // Each picture command's key, the one the walk presses, is in its tooltip and told with it.
     void keys()
     {
+        Form1Fixture f;
         QStringList keys;
         for (const QChar picture : u"123456789"_s) {
-            Form1Fixture clicked, pressed;
-            const QWidget *button = clicked.get<QWidget>(qPrintable(u"Bild"_s + picture));
-            const QString key = button->accessibleDescription().section(u"Taste "_s, 1);
-            QCOMPARE(button->toolTip(), button->accessibleName() + u" ("_s + key + u')');
-            keys << key;
-            // The window opened last is the active one: the key goes first.
-            pressed.play(u"E"_s);
-            QTest::keyClick(pressed.form->windowHandle(), QKeySequence(key)[0].key());
-            clicked.play(u"EP"_s + picture);
-            QCOMPARE(pressed.platform.messages, clicked.platform.messages);
-            QCOMPARE(pressed.platform.prompts, clicked.platform.prompts);
-            QCOMPARE(bool(pressed.form->infoWindow()), bool(clicked.form->infoWindow()));
-            QCOMPARE(pressed.platform.messages.size() + pressed.platform.prompts.size() + bool(pressed.form->infoWindow()), 2);
+            const QWidget *button = f.get<QWidget>(qPrintable(u"Bild"_s + picture));
+            keys << button->accessibleDescription().section(u"Taste "_s, 1);
+            QCOMPARE(button->toolTip(), button->accessibleName() + u" ("_s + keys.last() + u')');
         }
-        // Ende has Esc, Hilfe F1, the rest a function key each: digits, signs, Enter and Backspace stay free.
-        QCOMPARE(keys[0] + keys[6], u"EscF1"_s);
-        QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), 9);
-        QCOMPARE(keys.filter(QRegularExpression(u"^F[2-9]$"_s)).size(), 7);
+        // Digits, signs, Enter and Backspace stay free for the answer.
+        QCOMPARE(keys.join(u' '), u"Esc F3 F2 F6 F8 F4 F1 F7 F5"_s);
     }
 
     // The counters say what they count, the list reads its tasks as said; back in

@@ -161,6 +161,12 @@ struct Walk
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, control<QWidget>(window, name)->geometry().center());
     }
     void key(int key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(f->form->windowHandle(), Qt::Key(key), modifiers); }
+    // A picture command by its click or its key; a shortcut needs the window active, as it is
+    // long before a child presses one.
+    void picture(const char *name, Qt::Key shortcut)
+    {
+        pick(2) ? click(f->form.get(), name) : (void(QTest::qWaitForWindowActive(f->form.get())), key(shortcut));
+    }
     // A digit from the top row, the keypad or the digit buttons.
     void digit(QChar c)
     {
@@ -246,7 +252,6 @@ struct Walk
                 key(Qt::Key_Backspace, pick(2) ? Qt::ControlModifier : Qt::NoModifier), m.typed.chop(1), done += u'b';
             else if (what == 6)
                 click(f->form.get(), "Befehl18"), m.typed.chop(1), done += u"<---"_s;
-            // A shortcut needs the window active, as it is long before a child presses one.
             else if (what == 9)
                 void(QTest::qWaitForWindowActive(f->form.get())), key(Qt::Key_F9), m.spoken << m.spokenTask() + u". Deine Antwort: "_s + m.spokenAnswer(), done += u"F9"_s;
             else
@@ -284,26 +289,26 @@ struct Walk
             edit();
         } else if (s.kind == 'v') {
             log << u"evaluation"_s;
-            click(f->form.get(), "Bild2");
+            picture("Bild2", Qt::Key_F3);
             if (const int band = m.evaluate(); band >= 0)
                 ++reached[u"band %1"_s.arg(band)];
         } else if (s.kind == 'l') {
             // Memo, the reward rule, the help and the keys.
             const int which = pick(4);
             log << u"picture %1"_s.arg(QString::fromLatin1(std::array{"Memo", "reward rule", "help", "keys"}[which]));
-            click(f->form.get(), std::array{"Bild4", "Bild3", "Bild7", "Bild8"}[which]);
+            picture(std::array{"Bild4", "Bild3", "Bild7", "Bild8"}[which], std::array{Qt::Key_F6, Qt::Key_F2, Qt::Key_F1, Qt::Key_F7}[which]);
             which ? m.say(Pictures[which - 1])
                   : m.say({u"Noch %1 Aufgaben bis zur Spielrunde!"_s.arg(10 - m.right % 10), 48, u"Belohnung"_s});
         } else if (s.kind == 'c') {
             log << u"Check, %1%2"_s.arg(yes ? u"Ja"_s : u"Nein"_s, fails ? u", clipboard fails"_s : QString());
             p.answers << (yes ? MsgResult::Yes : MsgResult::No);
-            click(f->form.get(), "Bild6");
+            picture("Bild6", Qt::Key_F4);
             m.exportList(yes, fails);
         } else if (s.kind == 'n') {
             const QString name = Names[pick(5)];
             log << u"Name \"%1\", %2%3"_s.arg(name, yes ? u"Ja"_s : u"Nein"_s, fails ? u", clipboard fails"_s : QString());
             p.inputs << name, p.answers << (yes ? MsgResult::Yes : MsgResult::No);
-            click(f->form.get(), "Bild9");
+            picture("Bild9", Qt::Key_F5);
             m.rename(name, yes, fails);
         } else if (s.kind == 'q' || s.kind == 'x') {
             const bool end = s.kind == 'x';
@@ -315,7 +320,7 @@ struct Walk
             m.ended = end;
         } else {
             log << u"Info"_s;
-            click(f->form.get(), "Bild5");
+            picture("Bild5", Qt::Key_F8);
             if (!f->form->infoWindow()->isVisible() || !f->form->isVisible())
                 return u"info window"_s;
             f->form->infoWindow()->close();
