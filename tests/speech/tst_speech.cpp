@@ -1,7 +1,7 @@
 #include "test_support.h"
 
-// What a screen reader finds in the windows' names, the picture commands' keys, and the Memory
-// game told; the walk checks what the main window tells, and presses the keys.
+// What a screen reader finds in the windows' names and the picture commands' keys; the walk
+// checks what the main window tells and presses the keys, the Memory test what the game tells.
 class TestSpeech : public QObject
 {
     Q_OBJECT
@@ -38,25 +38,6 @@ private Q_SLOTS:
         f.form->infoWindow()->Bild1_Click();
         QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
         QCOMPARE(f.form->focusWidget(), f.get<QWidget>("Befehl11"));
-    }
-
-    // A card turned says what it shows, and the second of a turn whether it makes a pair.
-    void memory()
-    {
-        Form1Fixture f;
-        f.play(QString(10, u'R'));
-        QCOMPARE(f.platform.spoken.last(), u"Form1: Richtig! 10 richtig. Neue Aufgabe: 9 mal 12"_s);
-        const auto &values = f.form->state().CardValues;
-        const int first = 1, other = int(std::find(values.begin() + 2, values.end(), values[1]) - values.begin());
-        const int stranger = other == 2 ? 3 : 2;
-        f.platform.spoken.clear();
-        for (const int k : {first, stranger, other, first})
-            QTest::mouseClick(control<Label>(f.form->memoryWindow(), ("Bezeichnung" + QByteArray::number(k)).constData()), Qt::LeftButton);
-        const QString card = u"Form5: Karte %1: %2"_s;
-        QCOMPARE(f.platform.spoken, (QStringList{card.arg(first).arg(values[1]), card.arg(stranger).arg(values[stranger]) + u". Kein Paar."_s,
-                                                 card.arg(other).arg(values[1]), card.arg(first).arg(values[1]) + u". Ein Paar!"_s}));
-        // A focused label is read without its description: the name tells the card's state.
-        QCOMPARE(control<Label>(f.form->memoryWindow(), "Bezeichnung1")->accessibleName(), u"Karte 1, gefunden"_s);
     }
 };
 
