@@ -1,7 +1,7 @@
 #include "test_support.h"
 
-// What the walk leaves out: where the focus goes, the state at the start, the counters' limits
-// and the evaluation's bands from their very limits.
+// What the walk leaves out: where the focus goes, the state at the start, the counters' limits,
+// the evaluation's bands from their very limits, and the names and keys a screen reader reads.
 class TestForm1 : public QObject
 {
     Q_OBJECT
@@ -71,6 +71,40 @@ private Q_SLOTS:
         f.form->state().CorrectCount = row.section(u' ', 1, 1).toInt();
         f.play(u"P2"_s);
         QCOMPARE(f.platform.messages, (QList<Message>{{row.section(u' ', 2), 64, u"Fehler"_s}}));
+    }
+
+    // Each picture command's key, the one the walk presses, is in its tooltip and told with it.
+    void keys()
+    {
+        Form1Fixture f;
+        QStringList keys;
+        for (const QChar picture : u"123456789"_s) {
+            const QWidget *button = f.get<QWidget>(qPrintable(u"Bild"_s + picture));
+            keys << button->accessibleDescription().section(u"Taste "_s, 1);
+            QCOMPARE(button->toolTip(), button->accessibleName() + u" ("_s + keys.last() + u')');
+        }
+        // Digits, signs, Enter and Backspace stay free for the answer.
+        QCOMPARE(keys.join(u' '), u"Esc F3 F2 F6 F8 F4 F1 F7 F5"_s);
+    }
+
+    // The counters say what they count, the list reads its tasks as said; back in
+    // the window, the focus is on OK.
+    void review()
+    {
+        Form1Fixture f;
+        f.play(u"RER"_s);
+        QCOMPARE(f.get("Bezeichnung4")->accessibleName() + u'/' + f.get("Bezeichnung3")->accessibleName(), u"2 richtig/1 Fehler"_s);
+        auto *list = f.get<QListWidget>("Liste1");
+        QCOMPARE(list->item(0)->data(Qt::AccessibleTextRole).toString() + u'/' + list->item(0)->text(),
+                 u"9 mal 12/ 9 · 1 2 = _____ + ___ = _____"_s);
+        list->setFocus();
+        f.play(u"F8"_s);
+        QVERIFY(QTest::qWaitForWindowActive(f.form->infoWindow()));
+        QCOMPARE(f.form->infoWindow()->findChild<QWidget *>(u"Bild1"_s)->accessibleDescription(),
+                 u"QRW 1 x 1 groß. QRW, Version 1.0, 2026. E-Mail: info@qrw.example. www.qrw.example"_s);
+        f.form->infoWindow()->Bild1_Click();
+        QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
+        QCOMPARE(f.form->focusWidget(), f.get<QWidget>("Befehl11"));
     }
 };
 

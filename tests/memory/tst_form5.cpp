@@ -118,6 +118,22 @@ private Q_SLOTS:
         QCOMPARE(board(), reset);
         QVERIFY(memory()->isHidden() && f->form->isVisible());
     }
+
+    // A card turned says what it shows, and the second of a turn whether it makes a pair; a
+    // focused card is read without its description, by its name, which tells its state.
+    void told()
+    {
+        byKeys = false;
+        f.emplace();
+        f->play(QString(10, u'R'));
+        const int first = cardOf(1), other = cardOf(1, 1), stranger = cardOf(2);
+        f->platform.spoken.clear();
+        click({first, stranger, other, first});
+        const QString turned = u"Form5: Karte %1: %2"_s;
+        QCOMPARE(f->platform.spoken, (QStringList{turned.arg(first).arg(1), turned.arg(stranger).arg(2) + u". Kein Paar."_s,
+                                                  turned.arg(other).arg(1), turned.arg(first).arg(1) + u". Ein Paar!"_s}));
+        QCOMPARE(card(first)->accessibleName(), u"Karte %1, gefunden"_s.arg(first));
+    }
 };
 
 VUVERE_TEST_MAIN(TestForm5)

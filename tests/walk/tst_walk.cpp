@@ -46,9 +46,9 @@ struct Model
     qint64 right = 0;
     bool game = false, ended = false;
     QList<Message> messages;
-    // The list, the input boxes asked, and for each message: the window behind it, whether the
-    // error list is in view, and the caption.
-    QStringList list, prompts, scenes;
+    // The list, what the screen reader is told, the input boxes asked, and for each message: the
+    // window behind it, whether the error list is in view, and the caption.
+    QStringList list, spoken, prompts, scenes;
 
     QString expected() const
     {
@@ -60,10 +60,19 @@ struct Model
         const QString digits = u" %1 %2"_s.arg(task.tens).arg(task.units), factor = u" %1"_s.arg(task.factor);
         return (task.factorFirst ? factor + u" ·"_s + digits : digits + u" ·"_s + factor) + u" ="_s;
     }
+    QString spokenTask() const
+    {
+        const QString number = QString::number(10 * task.tens + task.units), factor = QString::number(task.factor);
+        return u"Form1: Aufgabe: "_s + (task.factorFirst ? factor + u" mal "_s + number : number + u" mal "_s + factor);
+    }
     void say(const Message &message, bool listInView = false)
     {
         messages << message;
         scenes << (game ? u"game "_s : u"main "_s) + (listInView ? u"list "_s : QString()) + Prefix + name;
+    }
+    QString spokenAnswer() const
+    {
+        return typed.isEmpty() ? u"noch leer"_s : QString(typed).replace(u'+', u" plus "_s).replace(u'=', u" gleich "_s).trimmed();
     }
     // A digit is added, up to 20 characters; a sign replaces the answer. Once the answer
     // reaches the place of a sign in the right answer, the sign follows.
@@ -72,7 +81,7 @@ struct Model
         typed = c.isDigit() ? (typed + c).left(20) : QString(c);
         const QString want = expected();
         if (typed.size() < want.size() && !want[typed.size()].isDigit())
-            typed += want[typed.size()];
+            typed += want[typed.size()], spoken << (typed.endsWith(u'+') ? u"Form1: plus"_s : u"Form1: gleich"_s);
     }
     void check(const Task &next)
     {
@@ -83,7 +92,8 @@ struct Model
                 list << taskText() + Gaps;
         } else {
             task = next;
-            if (++right % 10 == 0)
+            spoken << u"Form1: Richtig! %1 richtig. Neue "_s.arg(++right) + spokenTask().mid(7);
+            if (right % 10 == 0)
                 say(Reward), game = true;
         }
         typed.clear();
@@ -151,6 +161,12 @@ struct Walk
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, control<QWidget>(window, name)->geometry().center());
     }
     void key(int key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(f->form->windowHandle(), Qt::Key(key), modifiers); }
+    // A picture command by its click or its key; a shortcut needs the window active, as it is
+    // long before a child presses one.
+    void picture(const char *name, Qt::Key shortcut)
+    {
+        pick(2) ? click(f->form.get(), name) : (void(QTest::qWaitForWindowActive(f->form.get())), key(shortcut));
+    }
     // A digit from the top row, the keypad or the digit buttons.
     void digit(QChar c)
     {
@@ -226,7 +242,7 @@ struct Walk
     {
         QString done;
         for (int n = 1 + pick(12); n > 0; --n) {
-            const int what = pick(9);
+            const int what = pick(10);
             const QChar sign = u"<>+="[pick(4)];
             if (what < 4)
                 digit(QChar(u'0' + pick(10))), done += u'd';
@@ -236,6 +252,8 @@ struct Walk
                 key(Qt::Key_Backspace, pick(2) ? Qt::ControlModifier : Qt::NoModifier), m.typed.chop(1), done += u'b';
             else if (what == 6)
                 click(f->form.get(), "Befehl18"), m.typed.chop(1), done += u"<---"_s;
+            else if (what == 9)
+                void(QTest::qWaitForWindowActive(f->form.get())), key(Qt::Key_F9), m.spoken << m.spokenTask() + u". Deine Antwort: "_s + m.spokenAnswer(), done += u"F9"_s;
             else
                 QTest::keyClick(f->form->windowHandle(), "a-5"[what - 7], what == 8 ? Qt::ControlModifier : Qt::NoModifier), done += u'x';
         }
@@ -271,26 +289,26 @@ struct Walk
             edit();
         } else if (s.kind == 'v') {
             log << u"evaluation"_s;
-            click(f->form.get(), "Bild2");
+            picture("Bild2", Qt::Key_F3);
             if (const int band = m.evaluate(); band >= 0)
                 ++reached[u"band %1"_s.arg(band)];
         } else if (s.kind == 'l') {
             // Memo, the reward rule, the help and the keys.
             const int which = pick(4);
             log << u"picture %1"_s.arg(QString::fromLatin1(std::array{"Memo", "reward rule", "help", "keys"}[which]));
-            click(f->form.get(), std::array{"Bild4", "Bild3", "Bild7", "Bild8"}[which]);
+            picture(std::array{"Bild4", "Bild3", "Bild7", "Bild8"}[which], std::array{Qt::Key_F6, Qt::Key_F2, Qt::Key_F1, Qt::Key_F7}[which]);
             which ? m.say(Pictures[which - 1])
                   : m.say({u"Noch %1 Aufgaben bis zur Spielrunde!"_s.arg(10 - m.right % 10), 48, u"Belohnung"_s});
         } else if (s.kind == 'c') {
             log << u"Check, %1%2"_s.arg(yes ? u"Ja"_s : u"Nein"_s, fails ? u", clipboard fails"_s : QString());
             p.answers << (yes ? MsgResult::Yes : MsgResult::No);
-            click(f->form.get(), "Bild6");
+            picture("Bild6", Qt::Key_F4);
             m.exportList(yes, fails);
         } else if (s.kind == 'n') {
             const QString name = Names[pick(5)];
             log << u"Name \"%1\", %2%3"_s.arg(name, yes ? u"Ja"_s : u"Nein"_s, fails ? u", clipboard fails"_s : QString());
             p.inputs << name, p.answers << (yes ? MsgResult::Yes : MsgResult::No);
-            click(f->form.get(), "Bild9");
+            picture("Bild9", Qt::Key_F5);
             m.rename(name, yes, fails);
         } else if (s.kind == 'q' || s.kind == 'x') {
             const bool end = s.kind == 'x';
@@ -302,7 +320,7 @@ struct Walk
             m.ended = end;
         } else {
             log << u"Info"_s;
-            click(f->form.get(), "Bild5");
+            picture("Bild5", Qt::Key_F8);
             if (!f->form->infoWindow()->isVisible() || !f->form->isVisible())
                 return u"info window"_s;
             f->form->infoWindow()->close();
@@ -330,6 +348,7 @@ struct Walk
             {u"caption"_s, f->form->windowHandle()->title(), Prefix + m.name},
             {u"messages"_s, show(p.messages), show(m.messages)},
             {u"behind the messages"_s, scenes.join(u'\n'), m.scenes.join(u'\n')},
+            {u"told"_s, p.spoken.join(u'\n'), m.spoken.join(u'\n')},
             {u"input boxes"_s, p.prompts.join(u'\n'), m.prompts.join(u'\n')},
             {u"beeps"_s, QString::number(p.beeps), QString::number(m.messages.count(Wrong))},
             {u"clipboard"_s, p.clipboard, m.clipboard},
@@ -337,7 +356,7 @@ struct Walk
                                    f->form->infoWindow() && f->form->infoWindow()->isVisible(), p.ended),
              windows(!m.game && !m.ended, m.game && !m.ended, false, m.ended)},
         };
-        p.messages.clear(), m.messages.clear(), scenes.clear(), m.scenes.clear(), p.prompts.clear(), m.prompts.clear(), p.beeps = 0;
+        p.messages.clear(), m.messages.clear(), scenes.clear(), m.scenes.clear(), p.spoken.clear(), m.spoken.clear(), p.prompts.clear(), m.prompts.clear(), p.beeps = 0;
         for (const auto &[what, actual, expected] : shown) {
             if (actual != expected)
                 return what + u": \""_s + actual + u"\", the model says \""_s + expected + u'"';
