@@ -78,7 +78,14 @@ def set_up():
     wait_until(lambda: "true" in output("dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus", "/",
                                         "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"), "the accessibility bus")
     start("speech-dispatcher", "-s", "-t", "0", "-C", speechd)
-    start("orca", "--replace", "-u", prefs, f"--debug-file={LOG}")
+    # Orca looks for other Orcas of this user with pgrep, machine-wide: with --replace it kills
+    # them (another test run's, or the user's own screen reader), without it it refuses to start.
+    # A pgrep that finds none keeps this Orca out of theirs, and theirs out of this one.
+    bin_dir = pathlib.Path(WORK, "bin")
+    bin_dir.mkdir()
+    (bin_dir / "pgrep").write_text("#!/bin/sh\nexit 1\n")
+    (bin_dir / "pgrep").chmod(0o755)
+    start("orca", "-u", prefs, f"--debug-file={LOG}", env=dict(os.environ, PATH=f"{bin_dir}:{os.environ['PATH']}"))
     wait_until(lambda: os.path.exists(LOG) and heard(), "Orca's first words", 60)
 
 
