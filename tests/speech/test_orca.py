@@ -1,5 +1,6 @@
-"""A blind child's session with the real Orca screen reader, speaking into a null audio device.
-Every step is taken by key; what Orca said is read from its debug log, printed and checked."""
+"""A blind child's session with the real program and the real Orca screen reader, speaking into a
+null audio device. Every step is taken by key; what Orca said is read from its debug log, printed
+and checked. Where the boxes stand is read through the accessibility bus, as Orca reads it."""
 import contextlib
 import ctypes
 import os
@@ -116,6 +117,34 @@ def step(name, keys, *expected):
     return said
 
 
+def clear_of(title, *names):
+    """The message box with this title belongs to the main window and keeps clear of the
+    program's shown labels and lists whose names begin so."""
+    import pyatspi
+    from gi.repository import Atspi
+
+    def shown(root):
+        for child in root:
+            if child.getState().contains(pyatspi.STATE_SHOWING):
+                yield child
+                yield from shown(child)
+
+    def edges(thing):
+        box = thing.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        return box.x, box.y, box.x + box.width, box.y + box.height
+
+    desktop = pyatspi.Registry.getDesktop(0)
+    desktop.set_cache_mask(Atspi.Cache.NONE)  # a cached text can lag behind the program
+    app = next(a for a in desktop if a and a.get_process_id() == started[-1].pid)
+    controls = [c for c in shown(app) if c.getRole() in (Atspi.Role.LABEL, Atspi.Role.LIST, Atspi.Role.ALERT)]
+    left, top, right, bottom = edges(next(c for c in controls if c.getRole() == Atspi.Role.ALERT and c.name == title))
+    for name in names:
+        x0, y0, x1, y1 = edges(next(c for c in controls if c.getRole() != Atspi.Role.ALERT and c.name.startswith(name)))
+        assert right <= x0 or x1 <= left or bottom <= y0 or y1 <= top, f"{title} covers {name!r}"
+    box, main = (output("xdotool", "search", "--name", name).split()[0] for name in (f"^{title}$", "^Vuvere Rovivudevu: "))
+    assert int(output("xprop", "-id", box, "WM_TRANSIENT_FOR").split()[-1], 16) == int(main), f"{title} is not the main window's"
+
+
 def answer(said):
     """The parts of the right answer to the last task said: 320, 56 and 376 for 47 mal 8."""
     first, second = map(int, re.findall(TASK, said)[-1])
@@ -129,7 +158,9 @@ def session():
     step("typing", [*tens], r"\bplus\b")
     step("typing", [*units], r"\bgleich\b")
     step("the answer so far (F9)", ["F9"], rf"Deine Antwort: {tens} plus {units} gleich\b")
-    step("a wrong answer", [*str(int(total) + 1), "Return"], "Rechenfehler", "Das ist leider falsch")
+    wrong = str(int(total) + 1)
+    step("a wrong answer", [*wrong, "Return"], "Rechenfehler", "Das ist leider falsch")
+    clear_of("Rechenfehler", " ", f"{tens}+{units}={wrong}")
     step("the box closed", ["Return"], TASK)
     said = step("a right answer", [*tens, *units, *total, "Return"], r"Richtig! 1 richtig\. Neue " + TASK)
     step("help (F1)", ["F1"], "Zerlegungsaufgabe", "Rechne so")
@@ -143,6 +174,15 @@ def session():
     step("back from the game", ["Return"], TASK)
     step("the info window (F8)", ["F8"], "Programm-Info", "QRW 1 x 1 gro", "Version", r"www\.qrw\.example")
     step("back from the info window", ["Escape"], TASK)
+    step("the error list (F4)", ["F4"], "Die Fehlerliste kopieren")
+    clear_of("Fehlerliste kopieren", " ", "Fehlerliste")
+    step("Ja", ["shift+Tab", "Return"], "Die Fehlerliste wurde kopiert")
+    step("back from the error list", ["Return"], TASK)
+    step("Esc", ["Escape"], "Dieses Programm jetzt beenden")
+    step("Nein, the default", ["Return"], TASK)
+    step("Esc again", ["Escape"], "Dieses Programm jetzt beenden")
+    subprocess.run(["xdotool", "key", "--delay", "150", "shift+Tab", "Return"], check=True, timeout=30)
+    assert started[-1].wait(timeout=10) == 0, "the program did not end well"
 
 
 def main():
