@@ -1,32 +1,11 @@
 #include "test_support.h"
 
-// What the walk leaves out: where the focus goes, the state at the start, the counters' limits,
+// What the walk leaves out: the state at the start, the counters' limits,
 // the evaluation's bands from their very limits, and the names and keys a screen reader reads.
 class TestForm1 : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void focus_data()
-    {
-        QTest::addColumn<QString>("script");
-        // The answer shown | wrong/right answers counted | the control with the focus.
-        QTest::addColumn<QString>("outcome");
-        QTest::newRow("the delete button keeps it") << u"3205d"_s << u"320+|0/0|Befehl18"_s;
-        QTest::newRow("Enter there checks once") << u"32dE"_s << u"|1/0|Befehl18"_s;
-        QTest::newRow("a digit brings it back to OK") << u"3205d6"_s << u"320+6|0/0|Befehl11"_s;
-        QTest::newRow("so does deleting the last one") << u"32dd"_s << u"|0/0|Befehl11"_s;
-    }
-
-    void focus()
-    {
-        QFETCH(QString, script);
-        QFETCH(QString, outcome);
-        Form1Fixture f;
-        f.play(script);
-        QCOMPARE(QStringList({f.caption("Bezeichnung2"), f.caption("Bezeichnung3") + u'/' + f.caption("Bezeichnung4"),
-                              f.form->focusWidget()->objectName()}).join(u'|'), outcome);
-    }
-
     // The start, the keys under the warning, and the counters' limits.
     void counters()
     {

@@ -102,36 +102,27 @@ struct Form1Fixture
             items << item->text();
         return items;
     }
-    // Keys and clicks, one a character: digits and signs are typed, k puts the keypad on the
-    // next; b Backspace, E Enter, F and a digit that function key; d and O click the delete
-    // and the OK button, D the ten digit buttons, P and a digit that picture button; R answers
-    // right, with 9 · 12 to follow. Clicks go through the QWindow, as the mouse's do.
+    // Keys and clicks, one a character: digits are typed, E is Enter, F and a digit that function
+    // key, P and a digit clicks that picture button through the QWindow, as the mouse does; R
+    // answers right, with 9 · 12 to follow.
     void play(const QString &script)
     {
-        static const QHash<char, QByteArray> buttons{{'d', "Befehl18"}, {'O', "Befehl11"}};
         QWindow *window = form->windowHandle();
-        Qt::KeyboardModifiers modifiers;
-        const auto click = [&](const QByteArray &name) {
-            QTest::mouseClick(window, Qt::LeftButton, {}, get<QWidget>(name.constData())->geometry().center());
-        };
         for (qsizetype i = 0; i < script.size(); ++i) {
             switch (const char c = script[i].toLatin1()) {
-            case 'k': modifiers = Qt::KeypadModifier; continue;
-            case 'b': QTest::keyClick(window, Qt::Key_Backspace); break;
             case 'E': QTest::keyClick(window, Qt::Key_Return); break;
-            case 'P': click("Bild" + script.sliced(++i, 1).toLatin1()); break;
             case 'F': QTest::keyClick(window, Qt::Key(Qt::Key_F1 + script[++i].digitValue() - 1)); break;
-            case 'D':
-                for (int k = 1; k <= 10; ++k)
-                    click("Befehl" + QByteArray::number(k));
+            case 'P': {
+                const QWidget *picture = get<QWidget>(qPrintable(u"Bild"_s + script[++i]));
+                QTest::mouseClick(window, Qt::LeftButton, {}, picture->geometry().center());
                 break;
+            }
             case 'R':
                 platform.queueTask(9, 1, 2, true);
                 play(QString(form->state().ExpectedAnswer).remove(u'+').remove(u'=') + u'E');
                 break;
-            default: buttons.contains(c) ? click(buttons[c]) : QTest::keyClick(window, c, modifiers);
+            default: QTest::keyClick(window, c);
             }
-            modifiers = {};
         }
     }
 };

@@ -45,6 +45,9 @@ struct Model
     int errors = 0;
     qint64 right = 0;
     bool game = false, ended = false;
+    // The delete button keeps the focus while it leaves something to delete; else it is on OK.
+    // Unknown after another window was in front: the window manager gives the focus back.
+    std::optional<bool> onDelete = false;
     QList<Message> messages;
     // The list, what the screen reader is told, the input boxes asked, and for each message: the
     // window behind it, whether the error list is in view, and the caption.
@@ -78,6 +81,7 @@ struct Model
     // reaches the place of a sign in the right answer, the sign follows.
     void type(QChar c)
     {
+        onDelete = false;
         typed = c.isDigit() ? (typed + c).left(20) : QString(c);
         const QString want = expected();
         if (typed.size() < want.size() && !want[typed.size()].isDigit())
@@ -168,6 +172,10 @@ struct Walk
         pick(2) ? click(f->form.get(), name) : (void(QTest::qWaitForWindowActive(f->form.get())), key(shortcut));
     }
     // A digit from the top row, the keypad or the digit buttons.
+    void deleteByButton()
+    {
+        click(f->form.get(), "Befehl18"), m.typed.chop(1), m.onDelete = !m.typed.isEmpty();
+    }
     void digit(QChar c)
     {
         const int d = c.digitValue(), how = pick(3);
@@ -201,9 +209,12 @@ struct Walk
         else if (variant == 4)
             digits.prepend(u'0');
         while (!m.typed.isEmpty())
-            pick(2) ? key(Qt::Key_Backspace) : click(f->form.get(), "Befehl18"), m.typed.chop(1);
+            pick(2) ? key(Qt::Key_Backspace), void(m.typed.chop(1)) : deleteByButton();
         for (const QChar c : digits)
             digit(c);
+        // A digit too many taken back by the delete button, which keeps the focus: Enter checks once.
+        if (!pick(4))
+            digit(QChar(u'0' + pick(10))), deleteByButton();
         // The next task: one of the pool, or four open random numbers, at the ends of their range or anywhere.
         const int from = pick(4);
         const Task &pooled = Pool[from % 3];
@@ -213,6 +224,7 @@ struct Walk
             f->platform.randoms << std::array{0.0, 0.99999999, double(rng()) / 4294967296.0}[pick(3)];
         const int send = pick(3);
         log << u"answer %1, sent by %2"_s.arg(m.typed, std::array{u"Enter"_s, u"keypad Enter"_s, u"OK"_s}[send]);
+        m.onDelete = m.onDelete && *m.onDelete && send < 2;
         send == 2 ? click(f->form.get(), "Befehl11") : key(send ? Qt::Key_Enter : Qt::Key_Return, send ? Qt::KeypadModifier : Qt::NoModifier);
         f->platform.randoms.clear();
         const bool listed = m.list.contains(m.taskText() + Gaps) && m.list.last() != m.taskText() + Gaps;
@@ -251,7 +263,7 @@ struct Walk
             else if (what == 5)
                 key(Qt::Key_Backspace, pick(2) ? Qt::ControlModifier : Qt::NoModifier), m.typed.chop(1), done += u'b';
             else if (what == 6)
-                click(f->form.get(), "Befehl18"), m.typed.chop(1), done += u"<---"_s;
+                deleteByButton(), done += u"<---"_s;
             else if (what == 9)
                 void(QTest::qWaitForWindowActive(f->form.get())), key(Qt::Key_F9), m.spoken << m.spokenTask() + u". Deine Antwort: "_s + m.spokenAnswer(), done += u"F9"_s;
             else
@@ -279,6 +291,7 @@ struct Walk
                 via ? void(f->form->memoryWindow()->close()) : click(f->form->memoryWindow(), "Befehl1");
                 m.say(Stop);
                 m.game = !yes;
+                m.onDelete.reset();
             } else {
                 key(Qt::Key_5), key(Qt::Key_Return);
             }
@@ -324,6 +337,7 @@ struct Walk
             if (!f->form->infoWindow()->isVisible() || !f->form->isVisible())
                 return u"info window"_s;
             f->form->infoWindow()->close();
+            m.onDelete.reset();
         }
         p.clipboardFails = false;
         p.answers.clear(), p.inputs.clear();
@@ -338,6 +352,8 @@ struct Walk
         const auto colour = [](const QWidget *w) { return w->palette().window().color().name(); };
         const QString background = m.errors > 50 ? u"#ff0000"_s : u"#80ffff"_s;
         const auto windows = [](auto... shown) { return (QString::number(shown) + ...); };
+        // The focus, where the model knows it.
+        const QString focus = m.onDelete ? f->form->focusWidget()->objectName() : QString();
         const QString shown[][3] = {
             {u"answer"_s, f->caption("Bezeichnung2"), m.typed},
             {u"task"_s, f->caption("Bezeichnung1"), m.taskText()},
@@ -346,6 +362,7 @@ struct Walk
             {u"error list"_s, f->entries().join(u'\n'), m.list.join(u'\n')},
             {u"colours"_s, colour(f->form.get()) + colour(f->get("Bezeichnung1")) + colour(f->get("Bezeichnung2")), background.repeated(3)},
             {u"caption"_s, f->form->windowHandle()->title(), Prefix + m.name},
+            {u"focus"_s, focus, !m.onDelete ? QString() : *m.onDelete ? u"Befehl18"_s : u"Befehl11"_s},
             {u"messages"_s, show(p.messages), show(m.messages)},
             {u"behind the messages"_s, scenes.join(u'\n'), m.scenes.join(u'\n')},
             {u"told"_s, p.spoken.join(u'\n'), m.spoken.join(u'\n')},
