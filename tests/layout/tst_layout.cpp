@@ -255,6 +255,49 @@ private Q_SLOTS:
         QVERIFY(answered && !stuck);
     }
 
+    void placement_data()
+    {
+        // The marked control, in parts of the box's owner, which covers the screen; where the box goes.
+        QTest::addColumn<QRectF>("marked");
+        QTest::addColumn<QString>("side");
+        QTest::newRow("below") << QRectF(0, 0, 1, 0.2) << u"below"_s;
+        QTest::newRow("no room below: left") << QRectF(0.5, 0, 0.5, 1) << u"left"_s;
+        QTest::newRow("no room left: right") << QRectF(0, 0, 0.5, 1) << u"right"_s;
+        QTest::newRow("no room beside: above") << QRectF(0, 0.5, 1, 0.5) << u"above"_s;
+        QTest::newRow("no room at all: below, on the screen") << QRectF(0, 0, 1, 1) << u"bottom"_s;
+    }
+
+    // A box keeps clear of its owner's marked controls, 8 pixels off, give or take a frame;
+    // unmarked ones are no obstacle. Where all is covered, it goes to the first place.
+    void placement()
+    {
+        QFETCH(QRectF, marked);
+        QFETCH(QString, side);
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        if (screen.width() < 800)
+            QSKIP("A box beside half the screen needs a screen of 800 pixels or more.");
+        QWidget owner, area(&owner), unmarked(&owner);
+        owner.setGeometry(screen.adjusted(-20, -20, 20, 20));
+        const QSize size = owner.size();
+        area.setGeometry(QRectF(marked.x() * size.width(), marked.y() * size.height(), marked.width() * size.width(),
+                                marked.height() * size.height()).toRect());
+        area.setProperty(KeepClearProperty, true);
+        unmarked.setGeometry(0, area.geometry().bottom() + 1, size.width(), size.height());
+        owner.show();
+        QRect box;
+        QTimer::singleShot(0, [&box] {
+            QWidget *shown = QApplication::activeModalWidget();
+            box = shown->frameGeometry();
+            shown->close();
+        });
+        QtPlatform().rtcMsgBox(&owner, u"Frage"_s, MsgStyle::OkOnly, u"Titel"_s);
+        const QRect clear(area.mapToGlobal(QPoint()), area.size());
+        const QHash<QString, int> off{{u"below"_s, box.top() - clear.bottom()}, {u"left"_s, clear.left() - box.right()},
+                                      {u"right"_s, box.left() - clear.right()}, {u"above"_s, clear.top() - box.bottom()},
+                                      {u"bottom"_s, screen.bottom() - box.bottom() + 9}};
+        QVERIFY2(qAbs(off[side] - 9) <= 2, qPrintable(QString::number(off[side])));
+    }
+
     // Each size of the window icon is drawn for its own grid; the message boxes draw their own
     // pictures for the device pixels at scale 2.
     void icons()
