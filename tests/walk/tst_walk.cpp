@@ -171,11 +171,11 @@ struct Walk
     {
         pick(2) ? click(f->form.get(), name) : (void(QTest::qWaitForWindowActive(f->form.get())), key(shortcut));
     }
-    // A digit from the top row, the keypad or the digit buttons.
     void deleteByButton()
     {
         click(f->form.get(), "Befehl18"), m.typed.chop(1), m.onDelete = !m.typed.isEmpty();
     }
+    // A digit from the top row, the keypad or the digit buttons.
     void digit(QChar c)
     {
         const int d = c.digitValue(), how = pick(3);
