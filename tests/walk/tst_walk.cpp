@@ -293,7 +293,7 @@ struct Walk
                 m.game = !yes;
                 m.onDelete.reset();
             } else {
-                key(Qt::Key_5), key(Qt::Key_Return);
+                key(Qt::Key_5), key(Qt::Key_Space), key(Qt::Key_Return);
             }
         } else if (s.kind == 'r' || s.kind == 'w') {
             if (const QString failure = answer(s.kind == 'r'); !failure.isEmpty())
