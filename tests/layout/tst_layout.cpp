@@ -45,6 +45,8 @@ class TestLayout : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void init() { failOnWarnings(); }
+
     void windows_data()
     {
         QTest::addColumn<int>("window");

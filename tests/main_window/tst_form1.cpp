@@ -6,6 +6,8 @@ class TestForm1 : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void init() { failOnWarnings(); }
+
     // The start, the keys under the warning, and the counters' limits.
     void counters()
     {

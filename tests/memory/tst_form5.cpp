@@ -49,6 +49,8 @@ class TestForm5 : public QObject
     static QString up(int n, bool found = false) { return u"%1                %1%2"_s.arg(n).arg(found ? u"#ffffffgefunden"_s : u"#0000c0"_s + QString::number(n)); }
 
 private Q_SLOTS:
+    void init() { failOnWarnings(); }
+
     void turns_data()
     {
         QTest::addColumn<bool>("keys");

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QQueue>
+#include <QRegularExpression>
 #include <QTest>
 #include <QWindow>
 
@@ -126,6 +127,12 @@ struct Form1Fixture
         }
     }
 };
+
+// Any warning fails the test function, but the offscreen platform's own about size hints.
+inline void failOnWarnings()
+{
+    QTest::failOnWarning(QRegularExpression(u"^(?!This plugin does not support propagateSizeHints)"_s));
+}
 
 // A test main with the program's application set-up (fonts, icon).
 #define VUVERE_TEST_MAIN(TestClass) \

@@ -1,7 +1,6 @@
 #include "test_support.h"
 
 #include <QElapsedTimer>
-#include <QRegularExpression>
 
 #include <numeric>
 
@@ -426,6 +425,8 @@ class TestWalk : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void init() { failOnWarnings(); }
+
     void walk_data()
     {
         QTest::addColumn<quint32>("seed");
