@@ -205,6 +205,26 @@ private Q_SLOTS:
         QVERIFY(reseeded() != reseeded());
     }
 
+    // The real platform's windows, clipboard, screen and clock.
+    void services()
+    {
+        QtPlatform platform;
+        QWidget window;
+        platform.showWindow(&window, true);
+        // A shown window keeps its modality.
+        platform.showWindow(&window, false);
+        QVERIFY(window.isVisible() && window.windowModality() == Qt::ApplicationModal);
+        platform.hideWindow(&window);
+        QVERIFY(window.isHidden());
+        platform.setClipboardText(u"Liste"_s);
+        const QString copied = platform.clipboardText();
+        platform.clearClipboard();
+        QCOMPARE(copied + u'|' + platform.clipboardText(), u"Liste|"_s);
+        const QRectF screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(platform.screenRectTwips(nullptr), QRectF(screen.topLeft() * 15, screen.size() * 15));
+        QVERIFY(qAbs(platform.rtcGetTimer() - QTime::currentTime().msecsSinceStartOfDay() / 1000.0) < 1);
+    }
+
     void boxes_data()
     {
         // A message box's style, or -1 for the input box; what is typed; the answer: a key
