@@ -235,7 +235,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("result");
         for (const char *row : {"Nein is the default|276||Return|7", "Nein is the default, keypad|276||Enter|7", "Ja is the default|36||Return|6",
                                 "Ja is the default, keypad|36||Enter|6", "Esc answers Nein|36||Escape|7", "closing answers Nein|36||close|7",
-                                "Ja clicked|276||Ja|6", "OK by Esc|48||Escape|1", "OK by closing|64||close|1", "a name|-1|Anna|Return|Anna",
+                                "Ja clicked|276||Ja|6", "OK by Esc|48||Escape|1", "OK by closing|64||close|1", "OK clicked|0||OK|1", "a name|-1|Anna|Return|Anna",
                                 "a name, keypad|-1|Anna|Enter|Anna", "blanks|-1|   |OK|   ", "no name|-1||Return|", "Abbrechen|-1|Anna|Abbrechen|",
                                 "Esc cancels|-1|Anna|Escape|", "closing cancels|-1|Anna|close|"}) {
             const QStringList cells = QString::fromUtf8(row).split(u'|');
