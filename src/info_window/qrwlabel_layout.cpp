@@ -2,13 +2,13 @@
 
 namespace {
 
-const QColor Navy(0, 0, 128);
-const QColor LightCyan(128, 255, 255);
-const QColor White(255, 255, 255);
+constexpr QColor Navy(0, 0, 128);
+constexpr QColor LightCyan(128, 255, 255);
+constexpr QColor White(255, 255, 255);
 constexpr double TitleFont = 18;
 constexpr auto Centre = Qt::AlignHCenter | Qt::AlignTop;
 
-const ControlSpec QrwlabelControls[] = {
+constexpr ControlSpec QrwlabelControls[] = {
     {.name = "Figur1", .kind = ControlKind::Shape, .twips = {120, 120, 3255, 2535}, .back = Navy, .fore = Navy},
     {.name = "Bezeichnung2", .kind = ControlKind::Label, .twips = {240, 240, 375, 615}, .back = Navy,
      .fore = QColor(255, 0, 255), .pointSize = TitleFont, .align = Centre, .caption = "Q"},
@@ -32,6 +32,8 @@ const ControlSpec QrwlabelControls[] = {
     {.name = "Bezeichnung1", .kind = ControlKind::Label, .twips = {600, 2880, 1815, 495}, .back = LightCyan, .fore = Navy,
      .pointSize = TitleFont, .align = Centre, .caption = "O k a y"},
 };
+
+static_assert(onPixelGrid(QrwlabelControls));
 
 }
 

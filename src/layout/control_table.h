@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layout/twips.h"
+
 #include <QColor>
 #include <QRect>
 #include <QWidget>
@@ -31,6 +33,19 @@ struct ControlSpec
     const char *picture = nullptr;
     const char *accessibleName = nullptr;
 };
+
+// The design places every control on whole pixels: a twip value off that grid is a typo, and
+// a table holding one does not compile.
+consteval bool onPixelGrid(std::span<const ControlSpec> controls)
+{
+    for (const ControlSpec &spec : controls) {
+        for (const int twips : {spec.twips.x(), spec.twips.y(), spec.twips.width(), spec.twips.height()}) {
+            if (twips % static_cast<int>(TwipsPerPixel) != 0)
+                throw "a control off the pixel grid";
+        }
+    }
+    return true;
+}
 
 // The designer's font; it is mapped to a metric-compatible font installed on the system.
 QFont designFont(double pointSize, bool bold);

@@ -10,13 +10,7 @@ PictureButton::PictureButton(const QString &picture, QWidget *parent)
     , m_picture(new QSvgRenderer(picture, this))
 {
     setFocusPolicy(Qt::NoFocus);
-    setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
-}
-
-QSize PictureButton::sizeHint() const
-{
-    return {33, 33};
 }
 
 void PictureButton::paintEvent(QPaintEvent *)

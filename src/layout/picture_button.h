@@ -13,8 +13,6 @@ class PictureButton : public QAbstractButton
 public:
     explicit PictureButton(const QString &picture, QWidget *parent = nullptr);
 
-    QSize sizeHint() const override;
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 

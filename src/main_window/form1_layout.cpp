@@ -2,18 +2,18 @@
 
 namespace {
 
-const QColor Cyan(0, 255, 255);
-const QColor LightCyan(128, 255, 255);
-const QColor Teal(0, 192, 192);
-const QColor Navy(0, 0, 128);
-const QColor Black(0, 0, 0);
+constexpr QColor Cyan(0, 255, 255);
+constexpr QColor LightCyan(128, 255, 255);
+constexpr QColor Teal(0, 192, 192);
+constexpr QColor Navy(0, 0, 128);
+constexpr QColor Black(0, 0, 0);
 
 constexpr auto Centre = Qt::AlignHCenter | Qt::AlignTop;
 constexpr double DigitFont = 9.75;
 constexpr double BigFont = 24;
 
 // Created in this order: the two rectangles first, so that they lie behind the rest.
-const ControlSpec Form1Controls[] = {
+constexpr ControlSpec Form1Controls[] = {
     {.name = "Figur1", .kind = ControlKind::Shape, .twips = {0, 0, 7695, 975}, .back = Teal, .fore = Cyan},
     {.name = "Figur2", .kind = ControlKind::Shape, .twips = {0, 2760, 7695, 975}, .back = Teal, .fore = Cyan},
 
@@ -69,6 +69,8 @@ const ControlSpec Form1Controls[] = {
     {.name = "Bezeichnung5", .kind = ControlKind::Label, .twips = {8400, 3720, 2295, 255}, .caption = "Bezeichnung5"},
     {.name = "Bezeichnung6", .kind = ControlKind::Label, .twips = {8400, 4080, 2295, 255}, .caption = "Bezeichnung6"},
 };
+
+static_assert(onPixelGrid(Form1Controls));
 
 }
 

@@ -4,9 +4,9 @@
 
 namespace {
 
-const QColor LightCyan(128, 255, 255);
-const QColor CardBlue(0, 0, 192);
-const QColor White(255, 255, 255);
+constexpr QColor LightCyan(128, 255, 255);
+constexpr QColor CardBlue(0, 0, 192);
+constexpr QColor White(255, 255, 255);
 constexpr double CounterFont = 9.75;
 constexpr double CardFont = 13.5;
 
@@ -17,7 +17,7 @@ constexpr const char *CardNames[Form5::CardCount] = {
 };
 
 // Card k lies in column (k - 1) mod 6 and row (k - 1) div 6.
-ControlSpec card(int k)
+constexpr ControlSpec card(int k)
 {
     const int column = (k - 1) % 6;
     const int row = (k - 1) / 6;
@@ -26,7 +26,7 @@ ControlSpec card(int k)
             .pointSize = CardFont, .flags = ControlFlag::Border | ControlFlag::WordWrap};
 }
 
-std::array<ControlSpec, 23> makeControls()
+constexpr std::array<ControlSpec, 23> makeControls()
 {
     std::array<ControlSpec, 23> table = {{
         {.name = "Figur1", .kind = ControlKind::Shape, .twips = {240, 840, 5295, 4215}},
@@ -43,7 +43,9 @@ std::array<ControlSpec, 23> makeControls()
     return table;
 }
 
-const std::array<ControlSpec, 23> Form5Controls = makeControls();
+constexpr std::array<ControlSpec, 23> Form5Controls = makeControls();
+
+static_assert(onPixelGrid(Form5Controls));
 
 }
 

@@ -1,5 +1,7 @@
 #include "platform/platform.h"
 
+#include <QRegularExpression>
+
 #include <array>
 #include <cmath>
 
@@ -27,42 +29,9 @@ QString Platform::plainNumberText(qint64 number)
 
 double Platform::rtcR8ValFromBstr(const QString &text)
 {
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
-        ++i;
-    const qsizetype start = i;
-    if (i < n && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')))
-        ++i;
-    const auto isDigit = [&](qsizetype k) { return k < n && text[k] >= QLatin1Char('0') && text[k] <= QLatin1Char('9'); };
-    bool anyDigit = false;
-    while (isDigit(i)) {
-        ++i;
-        anyDigit = true;
-    }
-    if (i < n && text[i] == QLatin1Char('.')) {
-        ++i;
-        while (isDigit(i)) {
-            ++i;
-            anyDigit = true;
-        }
-    }
-    if (!anyDigit)
-        return 0.0;
-    qsizetype end = i;
-    if (i < n && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
-        qsizetype j = i + 1;
-        if (j < n && (text[j] == QLatin1Char('+') || text[j] == QLatin1Char('-')))
-            ++j;
-        if (isDigit(j)) {
-            while (isDigit(j))
-                ++j;
-            end = j;
-        }
-    }
-    bool ok = false;
-    const double value = text.mid(start, end - start).toDouble(&ok);
-    return ok && std::isfinite(value) ? value : 0.0;
+    static const QRegularExpression leadingNumber(QStringLiteral("^[ \\t]*([+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?)"));
+    const double value = leadingNumber.match(text).captured(1).toDouble();
+    return std::isfinite(value) ? value : 0.0;
 }
 
 qint64 Platform::rtcInt(double value)

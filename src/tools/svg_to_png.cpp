@@ -20,9 +20,10 @@ int main(int argc, char *argv[])
         return 1;
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
-    QPainter painter(&image);
-    renderer.render(&painter);
-    painter.end();
+    {
+        QPainter painter(&image);
+        renderer.render(&painter);
+    }
     if (!image.save(QString::fromLocal8Bit(argv[3])))
         return 1;
     if (argc == 5) {
