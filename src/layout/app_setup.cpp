@@ -38,7 +38,6 @@ public:
 void setUpApplication()
 {
     QApplication::setApplicationName(QStringLiteral("vuvere-rovivudevu"));
-    QApplication::setOrganizationName(QStringLiteral("QRW"));
     QGuiApplication::setDesktopFileName(QStringLiteral("de.qrw.VuvereRovivudevu"));
     QApplication::setStyle(new FocusFrameStyle);
     // Qt's own texts (context menus, standard buttons) in German, whatever the locale says.

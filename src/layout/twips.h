@@ -9,7 +9,8 @@ constexpr double TwipsPerPixel = 15.0;
 
 constexpr int twipsToPixels(double twips)
 {
-    return static_cast<int>(twips >= 0 ? twips / TwipsPerPixel + 0.5 : twips / TwipsPerPixel - 0.5);
+    // Halves round away from zero.
+    return qRound(twips / TwipsPerPixel);
 }
 
 constexpr QRect twipsToPixels(const QRect &twips)

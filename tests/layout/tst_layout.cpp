@@ -230,6 +230,17 @@ private Q_SLOTS:
         QVERIFY(qAbs(platform.rtcGetTimer() - QTime::currentTime().msecsSinceStartOfDay() / 1000.0) < 1);
     }
 
+    // A window centred before it has a frame is centred again by its frame once it is shown.
+    void centring()
+    {
+        QWidget window;
+        window.resize(200, 100);
+        centreWindow(&window, QRectF(300 * 15.0, 200 * 15.0, 800 * 15.0, 600 * 15.0));
+        window.show();
+        QTRY_COMPARE(window.frameGeometry().center(), QPoint(699, 499));
+        QVERIFY(window.frameGeometry() != window.geometry());
+    }
+
     void boxes_data()
     {
         // A message box's style, or -1 for the input box; what is typed; the answer: a key
