@@ -322,6 +322,21 @@ struct Walk
             p.inputs << name, p.answers << (yes ? MsgResult::Yes : MsgResult::No);
             picture("Bild9", Qt::Key_F5);
             m.rename(name, yes, fails);
+        } else if (s.kind == 'j') {
+            // For one evaluation the counters stand at a band's very limit or one error below it; or
+            // at 29 or 57 in 100, where the quotient times 100 falls just short of a whole number.
+            const bool justShort = !pick(4);
+            const qint64 right = justShort ? 100 : 20 * (1 + pick(20));
+            const int limit = std::array{5, 10, 20, 30, 40, 50, 60, 70}[pick(8)];
+            const int errors = justShort ? 29 + 28 * pick(2) : int(limit * right / 100) - pick(2);
+            log << u"evaluation at %1 errors, %2 right"_s.arg(errors).arg(right);
+            Modul1 &state = f->form->state();
+            const auto [errorsBefore, rightBefore] = std::pair(state.ErrorCount, state.CorrectCount);
+            const auto [modelErrors, modelRight] = std::pair(m.errors, m.right);
+            state.ErrorCount = std::int16_t(errors), state.CorrectCount = right, m.errors = errors, m.right = right;
+            picture("Bild2", Qt::Key_F3);
+            reached[u"band limits"_s] += m.evaluate() >= 0;
+            state.ErrorCount = errorsBefore, state.CorrectCount = rightBefore, m.errors = modelErrors, m.right = modelRight;
         } else if (s.kind == 'q' || s.kind == 'x') {
             const bool end = s.kind == 'x';
             const int via = pick(3);
@@ -350,6 +365,7 @@ struct Walk
         ScriptedPlatform &p = f->platform;
         const auto colour = [](const QWidget *w) { return w->palette().window().color().name(); };
         const QString background = m.errors > 50 ? u"#ff0000"_s : u"#80ffff"_s;
+        const QWidget *key = f->get<QWidget>("Befehl5");
         const auto windows = [](auto... shown) { return (QString::number(shown) + ...); };
         // The focus, where the model knows it.
         const QString focus = m.onDelete ? f->form->focusWidget()->objectName() : QString();
@@ -359,7 +375,8 @@ struct Walk
             {u"errors"_s, f->caption("Bezeichnung3"), QString::number(m.errors)},
             {u"right answers"_s, f->caption("Bezeichnung4"), QString::number(m.right)},
             {u"error list"_s, f->entries().join(u'\n'), m.list.join(u'\n')},
-            {u"colours"_s, colour(f->form.get()) + colour(f->get("Bezeichnung1")) + colour(f->get("Bezeichnung2")), background.repeated(3)},
+            {u"colours"_s, colour(f->form.get()) + colour(f->get("Bezeichnung1")) + colour(f->get("Bezeichnung2")) + colour(key),
+             background.repeated(3) + QApplication::palette(key).window().color().name()},
             {u"caption"_s, f->form->windowHandle()->title(), Prefix + m.name},
             {u"focus"_s, focus, !m.onDelete ? QString() : *m.onDelete ? u"Befehl18"_s : u"Befehl11"_s},
             {u"messages"_s, show(p.messages), show(m.messages)},
@@ -412,9 +429,9 @@ QList<Step> steps(quint32 seed, int count)
     QList<Step> steps;
     for (int i = 0; i < count; ++i) {
         const double late = double(i) / count;
-        // Right, wrong, evaluation, edit, look, Check, Name, quit (Nein), Info, end (only at the end).
-        std::discrete_distribution<int> kinds{5, 20 * late * late, 3, 1.2, 1, 0.6, 0.5, 0.3, 0.15, late > 0.96 ? 0.5 : 0};
-        steps << Step{"rwvelcnqix"[kinds(rng)], quint32(rng())};
+        // Right, wrong, evaluation, edit, look, Check, Name, quit (Nein), Info, counters jump, end (only at the end).
+        std::discrete_distribution<int> kinds{5, 20 * late * late, 3, 1.2, 1, 0.6, 0.5, 0.3, 0.15, 0.4, late > 0.96 ? 0.5 : 0};
+        steps << Step{"rwvelcnqijx"[kinds(rng)], quint32(rng())};
     }
     return steps;
 }
@@ -458,7 +475,7 @@ private Q_SLOTS:
                 return end >= 0 && again.section(u':', 0, 0) == kind ? (run = trial.mid(0, end + 1), true) : false;
             };
             run.resize(at + 1);
-            for (const char stepKind : std::string_view("rwvelcnqix"))
+            for (const char stepKind : std::string_view("rwvelcnqijx"))
                 keep([stepKind](qsizetype, Step s) { return s.kind == stepKind; });
             for (qsizetype chunk = run.size() / 2; chunk >= 1 && spent.elapsed() < 10000; chunk /= 2) {
                 for (qsizetype i = 0; i < run.size() && spent.elapsed() < 10000;)
@@ -472,8 +489,8 @@ private Q_SLOTS:
             tally << u"%1: %2"_s.arg(what).arg(count);
         qInfo("seed %u reached %s", seed, qPrintable(tally.join(u", "_s)));
         QVERIFY(reached[u"games"_s] >= 3 && reached[u"errors"_s] > 60 && reached[u"repeats"_s] > 0);
-        // Every band, answers too long and too short, both ends of each random range and both orders.
-        QCOMPARE(reached.size(), 23);
+        // Every band and its limits, answers too long and too short, both ends of each random range and both orders.
+        QCOMPARE(reached.size(), 24);
     }
 };
 
