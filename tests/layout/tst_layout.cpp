@@ -60,7 +60,7 @@ private Q_SLOTS:
         Form1Fixture f;
         // The longest answer there is.
         f.form->state().ExpectedAnswer = u"810+81=891"_s;
-        f.play(QStringList{u"81081891"_s, QString(10, u'R'), u"P5"_s}[window]);
+        f.play(QStringList{u"81081891"_s, QString(10, u'R'), u"F8"_s}[window]);
         QWidget *w = QList<QWidget *>{f.form.get(), f.form->memoryWindow(), f.form->infoWindow()}[window];
         QCOMPARE(QFontInfo(w->font()).family(), u"Liberation Sans"_s);
         // One info window, centred and filled at each showing; "O k a y", the flag, the frame,
@@ -73,7 +73,7 @@ private Q_SLOTS:
             key ? QTest::keyClick(w->windowHandle(), Qt::Key(key))
             : *closer ? QTest::mouseClick(control<QWidget>(w, closer), Qt::LeftButton) : void(w->close());
             QVERIFY(w->isHidden() && QTest::qWaitForWindowActive(f.form.get()));
-            f.play(u"P5"_s);
+            f.play(u"F8"_s);
             QVERIFY(QTest::qWaitForWindowActive(w) && f.form->infoWindow() == w && f.platform.messages.isEmpty());
         }
         // Tab lands only on controls in sight in the shown window: OK alone, the Memory game's
@@ -82,7 +82,7 @@ private Q_SLOTS:
         if (window == 0) {
             QWidget *reached = nullptr;
             f.platform.onMessage = [&](const Message &) { QTest::keyClick(w->windowHandle(), Qt::Key_Tab), reached = QApplication::focusWidget(); };
-            f.play(u"P6"_s);
+            f.play(u"F4"_s);
             QCOMPARE(reached, f.get<QWidget>("Liste1"));
         }
         QSet<QWidget *> stops;

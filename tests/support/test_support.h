@@ -103,8 +103,7 @@ struct Form1Fixture
             items << item->text();
         return items;
     }
-    // Keys and clicks, one a character: digits are typed, E is Enter, F and a digit that function
-    // key, P and a digit clicks that picture button through the QWindow, as the mouse does; R
+    // Keys, one a character: digits are typed, E is Enter, F and a digit that function key; R
     // answers right, with 9 · 12 to follow.
     void play(const QString &script)
     {
@@ -113,11 +112,6 @@ struct Form1Fixture
             switch (const char c = script[i].toLatin1()) {
             case 'E': QTest::keyClick(window, Qt::Key_Return); break;
             case 'F': QTest::keyClick(window, Qt::Key(Qt::Key_F1 + script[++i].digitValue() - 1)); break;
-            case 'P': {
-                const QWidget *picture = get<QWidget>(qPrintable(u"Bild"_s + script[++i]));
-                QTest::mouseClick(window, Qt::LeftButton, {}, picture->geometry().center());
-                break;
-            }
             case 'R':
                 platform.queueTask(9, 1, 2, true);
                 play(QString(form->state().ExpectedAnswer).remove(u'+').remove(u'=') + u'E');
