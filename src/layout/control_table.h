@@ -38,8 +38,8 @@ struct ControlSpec
 // a table holding one does not compile.
 consteval bool onPixelGrid(std::span<const ControlSpec> controls)
 {
-    for (const ControlSpec &spec : controls) {
-        for (const int twips : {spec.twips.x(), spec.twips.y(), spec.twips.width(), spec.twips.height()}) {
+    for (const ControlSpec &entry : controls) {
+        for (const int twips : {entry.twips.x(), entry.twips.y(), entry.twips.width(), entry.twips.height()}) {
             if (twips % static_cast<int>(TwipsPerPixel) != 0)
                 throw "a control off the pixel grid";
         }
