@@ -5,14 +5,12 @@ class BenchInput : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void init()
-    {
-        f = std::make_unique<Form1Fixture>();
-    }
+    void init() { f = std::make_unique<Form1Fixture>(); }
 
     void digit()
     {
-        QBENCHMARK {
+        QBENCHMARK
+        {
             // Short of the 20-character limit, so that every digit changes what is shown.
             if (f->form->state().TypedAnswer.size() > 9)
                 f->form->state().TypedAnswer.clear();
@@ -23,7 +21,8 @@ private Q_SLOTS:
     void okRight()
     {
         Modul1 &state = f->form->state();
-        QBENCHMARK {
+        QBENCHMARK
+        {
             // Kept below the tenth right answer, so that no Memory game interrupts.
             state.CorrectCount = 0;
             state.TypedAnswer = state.ExpectedAnswer;
@@ -33,7 +32,8 @@ private Q_SLOTS:
 
     void okWrong()
     {
-        QBENCHMARK {
+        QBENCHMARK
+        {
             QTest::keyClick(f->form->windowHandle(), Qt::Key_Return);
         }
     }

@@ -6,8 +6,8 @@
 #include <X11/Xutil.h>
 
 #include <csignal>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <fstream>
 #include <sstream>
@@ -17,7 +17,7 @@
 
 static double now()
 {
-    timespec t{};
+    timespec t {};
     clock_gettime(CLOCK_MONOTONIC, &t);
     return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
 }
@@ -60,7 +60,8 @@ int main(int argc, char **argv)
 {
     Display *display = argc > 2 ? XOpenDisplay(nullptr) : nullptr;
     if (!display) {
-        std::fprintf(stderr, "usage: startwatch IDLE_SECONDS PROGRAM [ARGUMENTS] (with DISPLAY set)\n");
+        std::fprintf(stderr,
+                     "usage: startwatch IDLE_SECONDS PROGRAM [ARGUMENTS] (with DISPLAY set)\n");
         return 2;
     }
     // A window can vanish between the events and a look at its pixels; that is no reason to stop.
@@ -82,7 +83,8 @@ int main(int argc, char **argv)
             if (!window && event.type == MapNotify && !event.xmap.override_redirect)
                 window = event.xmap.window;
         }
-        if (XImage *image = window ? XGetImage(display, window, 2, 120, 1, 1, AllPlanes, ZPixmap) : nullptr) {
+        if (XImage *image
+            = window ? XGetImage(display, window, 2, 120, 1, 1, AllPlanes, ZPixmap) : nullptr) {
             shown = XGetPixel(image, 0, 0) == 0x80ffff ? now() : 0;
             cpu = mainThreadCpuMs(pid);
             XDestroyImage(image);

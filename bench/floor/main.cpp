@@ -14,7 +14,8 @@ int main(int argc, char *argv[])
     window.setPalette(palette);
     window.setAutoFillBackground(true);
     for (int i = 0; i < 3; ++i) {
-        (new QLabel(QStringLiteral("Label %1").arg(i), &window))->setGeometry(16 + 100 * i, 40, 90, 17);
+        (new QLabel(QStringLiteral("Label %1").arg(i), &window))
+            ->setGeometry(16 + 100 * i, 40, 90, 17);
         (new QPushButton(QString::number(i), &window))->setGeometry(16 + 40 * i, 200, 33, 33);
     }
     window.show();

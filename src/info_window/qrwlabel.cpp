@@ -15,7 +15,8 @@ QRWLABEL::QRWLABEL(Platform &platform, std::function<void()> showMainWindow, QWi
     , m_platform(platform)
     , m_showMainWindow(std::move(showMainWindow))
 {
-    setUpWindow(this, "QRWLABEL", QStringLiteral("Programm-Info"), {3510, 3510}, QColor(128, 255, 255));
+    setUpWindow(this, "QRWLABEL", QStringLiteral("Programm-Info"), {3510, 3510},
+                QColor(128, 255, 255));
     buildControls(this, controls());
     Bezeichnung6 = control<Label>(this, "Bezeichnung6");
     Bezeichnung7 = control<Label>(this, "Bezeichnung7");
@@ -29,7 +30,8 @@ QRWLABEL::QRWLABEL(Platform &platform, std::function<void()> showMainWindow, QWi
 
     // Activation events arrive before this signal, so it still holds the window active before.
     m_previousActive = QGuiApplication::focusWindow();
-    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow *window) { m_previousActive = window; });
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this,
+            [this](QWindow *window) { m_previousActive = window; });
 }
 
 QString QRWLABEL::freewareText()
@@ -39,7 +41,8 @@ QString QRWLABEL::freewareText()
 
 QString QRWLABEL::authorText()
 {
-    return QStringLiteral("QRW, Version 1.0, 2026") + QStringLiteral("\r\n") + QStringLiteral("E-Mail: info@qrw.example");
+    return QStringLiteral("QRW, Version 1.0, 2026") + QStringLiteral("\r\n")
+        + QStringLiteral("E-Mail: info@qrw.example");
 }
 
 bool QRWLABEL::event(QEvent *event)
@@ -47,7 +50,8 @@ bool QRWLABEL::event(QEvent *event)
     // The texts are set on showing as well, so that they are there before the first paint.
     // Activation from another window of the program centres the window; the whole program
     // coming back from another application finds no active window before and leaves it.
-    if (event->type() == QEvent::Show || (event->type() == QEvent::WindowActivate && m_previousActive))
+    if (event->type() == QEvent::Show
+        || (event->type() == QEvent::WindowActivate && m_previousActive))
         Form_Activate();
     return QWidget::event(event);
 }
@@ -62,13 +66,16 @@ void QRWLABEL::Form_Activate()
     QString title;
     for (const char *letter : {"Bezeichnung2", "Bezeichnung3", "Bezeichnung4", "Bezeichnung5"})
         title += control<Label>(this, letter)->caption();
-    QStringList lines{title};
+    QStringList lines {title};
     for (const char *name : {"Bezeichnung6", "Bezeichnung7", "Bezeichnung8"})
-        lines += control<Label>(this, name)->caption().split(QRegularExpression(QStringLiteral("[\\r\\n]+")));
+        lines += control<Label>(this, name)
+                     ->caption()
+                     .split(QRegularExpression(QStringLiteral("[\\r\\n]+")));
     for (QString &line : lines)
         line = line.trimmed();
     lines.removeAll(QString());
-    control<PictureButton>(this, "Bild1")->setAccessibleDescription(lines.join(QStringLiteral(". ")));
+    control<PictureButton>(this, "Bild1")
+        ->setAccessibleDescription(lines.join(QStringLiteral(". ")));
 }
 
 void QRWLABEL::Bild1_Click()

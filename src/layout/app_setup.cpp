@@ -2,11 +2,11 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QPixmap>
-#include <QResource>
 #include <QLibraryInfo>
 #include <QPainter>
+#include <QPixmap>
 #include <QProxyStyle>
+#include <QResource>
 #include <QStyleOption>
 #include <QTranslator>
 
@@ -42,7 +42,8 @@ void setUpApplication()
     QApplication::setStyle(new FocusFrameStyle);
     // Qt's own texts (context menus, standard buttons) in German, whatever the locale says.
     auto *translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (translator->load(QStringLiteral("qtbase_de"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
     // Pixels drawn by the build and used in place: no picture is drawn and no image file
     // decoded at start-up. The sizes below 32 have drawings of their own, the others are
@@ -50,7 +51,8 @@ void setUpApplication()
     QIcon icon;
     for (const int size : {16, 22, 24, 32, 48, 64, 96, 128}) {
         const QResource pixels(QStringLiteral(":/icons/abacus-%1.argb").arg(size));
-        if (pixels.compressionAlgorithm() == QResource::NoCompression && pixels.size() == size * size * 4)
+        if (pixels.compressionAlgorithm() == QResource::NoCompression
+            && pixels.size() == size * size * 4)
             icon.addPixmap(QPixmap::fromImage(
                 QImage(pixels.data(), size, size, QImage::Format_ARGB32_Premultiplied)));
     }

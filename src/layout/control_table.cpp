@@ -40,7 +40,8 @@ class FrameWatch : public QObject
 public:
     static void watch(QWidget *window, const QRectF &screenTwips)
     {
-        auto *watch = static_cast<FrameWatch *>(window->findChild<QObject *>(FrameWatchName, Qt::FindDirectChildrenOnly));
+        auto *watch = static_cast<FrameWatch *>(
+            window->findChild<QObject *>(FrameWatchName, Qt::FindDirectChildrenOnly));
         if (!watch)
             watch = new FrameWatch(window);
         watch->m_screen = screenTwips;
@@ -122,8 +123,8 @@ QMargins knownFrame(const QWidget *window)
     for (const QWidget *other : QApplication::topLevelWidgets()) {
         if (other != window && hasFrame(other)) {
             const QRect frame = other->frameGeometry(), client = other->geometry();
-            return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-                    frame.bottom() - client.bottom()};
+            return {client.left() - frame.left(), client.top() - frame.top(),
+                    frame.right() - client.right(), frame.bottom() - client.bottom()};
         }
     }
     return {};
@@ -152,7 +153,8 @@ QFont designFont(double pointSize, bool bold)
     return font;
 }
 
-void setUpWindow(QWidget *window, const char *name, const QString &caption, QSize clientTwips, const QColor &back)
+void setUpWindow(QWidget *window, const char *name, const QString &caption, QSize clientTwips,
+                 const QColor &back)
 {
     window->setObjectName(QLatin1String(name));
     window->setWindowTitle(caption);
@@ -166,7 +168,8 @@ void centreWindow(QWidget *window, const QRectF &screenTwips)
     // A window not framed yet is placed by its client, and the frame of the program's other
     // windows is the best guess at the one it will get.
     const bool framed = hasFrame(window);
-    const QMargins frame = framed || !window->testAttribute(Qt::WA_WState_Created) ? QMargins() : knownFrame(window);
+    const QMargins frame
+        = framed || !window->testAttribute(Qt::WA_WState_Created) ? QMargins() : knownFrame(window);
     const QSize outer = framed ? window->frameGeometry().size() : window->size().grownBy(frame);
     window->move(centredFrame(outer, screenTwips) + QPoint(frame.left(), frame.top()));
     if (!framed)

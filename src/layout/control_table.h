@@ -39,7 +39,8 @@ struct ControlSpec
 consteval bool onPixelGrid(std::span<const ControlSpec> controls)
 {
     for (const ControlSpec &entry : controls) {
-        for (const int twips : {entry.twips.x(), entry.twips.y(), entry.twips.width(), entry.twips.height()}) {
+        for (const int twips :
+             {entry.twips.x(), entry.twips.y(), entry.twips.width(), entry.twips.height()}) {
             if (twips % static_cast<int>(TwipsPerPixel) != 0)
                 throw "a control off the pixel grid";
         }
@@ -51,14 +52,14 @@ consteval bool onPixelGrid(std::span<const ControlSpec> controls)
 QFont designFont(double pointSize, bool bold);
 
 // Names the window, sets its caption, client size, colour and font, and fixes its size.
-void setUpWindow(QWidget *window, const char *name, const QString &caption, QSize clientTwips, const QColor &back);
+void setUpWindow(QWidget *window, const char *name, const QString &caption, QSize clientTwips,
+                 const QColor &back);
 
 // Creates the controls as children of parent, in table order, named after their entries.
 void buildControls(QWidget *parent, std::span<const ControlSpec> controls);
 
 // The named control; the table guarantees it exists.
-template<typename T>
-T *control(const QWidget *parent, const char *name)
+template<typename T> T *control(const QWidget *parent, const char *name)
 {
     T *widget = parent->findChild<T *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
     Q_ASSERT(widget);

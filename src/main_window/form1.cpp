@@ -35,10 +35,14 @@ struct Verdict
     const char *text;
 };
 constexpr Verdict Verdicts[] = {
-    {70, "Du machst zu viele Fehler!"},  {60, "Du musst viel mehr üben!"},
-    {50, "Du musst noch etwas üben!"},   {40, "Das geht gerade noch so!"},
-    {30, "Schon recht ordentlich!"},     {20, "Das klappt schon fast gut!"},
-    {10, "Das hast du gut gemacht!"},    {5, "Das hast du prima gemacht!"},
+    {70, "Du machst zu viele Fehler!"},
+    {60, "Du musst viel mehr üben!"},
+    {50, "Du musst noch etwas üben!"},
+    {40, "Das geht gerade noch so!"},
+    {30, "Schon recht ordentlich!"},
+    {20, "Das klappt schon fast gut!"},
+    {10, "Das hast du gut gemacht!"},
+    {5, "Das hast du prima gemacht!"},
     {-std::numeric_limits<double>::infinity(), "Das ist einfach Spitze!"},
 };
 
@@ -52,7 +56,10 @@ QString spokenAnswer(const QString &answer)
 {
     if (answer.isEmpty())
         return QStringLiteral("noch leer");
-    return QString(answer).replace(u'+', QStringLiteral(" plus ")).replace(u'=', QStringLiteral(" gleich ")).trimmed();
+    return QString(answer)
+        .replace(u'+', QStringLiteral(" plus "))
+        .replace(u'=', QStringLiteral(" gleich "))
+        .trimmed();
 }
 
 QString verdictFor(double percent)
@@ -70,7 +77,8 @@ Form1::Form1(Platform &platform, QWidget *parent)
     : QWidget(parent)
     , m_platform(platform)
 {
-    setUpWindow(this, "Form1", CaptionPrefix + QStringLiteral("Freund und Gast"), {7725, 3705}, QColor(128, 255, 255));
+    setUpWindow(this, "Form1", CaptionPrefix + QStringLiteral("Freund und Gast"), {7725, 3705},
+                QColor(128, 255, 255));
     buildControls(this, controls());
 
     Bezeichnung1 = control<Label>(this, "Bezeichnung1");
@@ -93,7 +101,7 @@ Form1::Form1(Platform &platform, QWidget *parent)
     Liste1->setAccessibleName(QStringLiteral("Fehlerliste"));
 
     // A box must not hide the task and the answer, nor the error list while it is shown.
-    for (QWidget *area : std::initializer_list<QWidget *>{Bezeichnung1, Bezeichnung2, Liste1})
+    for (QWidget *area : std::initializer_list<QWidget *> {Bezeichnung1, Bezeichnung2, Liste1})
         area->setProperty(KeepClearProperty, true);
 
     // OK and, while it is shown, the error list are the only tab stops.
@@ -127,7 +135,8 @@ Form1::Form1(Platform &platform, QWidget *parent)
         if (key != Qt::Key_Escape)
             connect(new QShortcut(key, this), &QShortcut::activated, button, &PictureButton::click);
     }
-    connect(new QShortcut(Qt::Key_F9, this), &QShortcut::activated, this, &Form1::tellTaskAndAnswer);
+    connect(new QShortcut(Qt::Key_F9, this), &QShortcut::activated, this,
+            &Form1::tellTaskAndAnswer);
 
     // Key preview: the QWindow sees every key once, before the focused control.
     winId();
@@ -159,8 +168,9 @@ void Form1::NewTask()
 
 void Form1::tellTaskAndAnswer()
 {
-    m_platform.announce(this, Befehl11->accessibleDescription() + QStringLiteral(". Deine Antwort: ")
-                                  + spokenAnswer(m_state.TypedAnswer));
+    m_platform.announce(this,
+                        Befehl11->accessibleDescription() + QStringLiteral(". Deine Antwort: ")
+                            + spokenAnswer(m_state.TypedAnswer));
 }
 
 void Form1::changeEvent(QEvent *event)
@@ -213,7 +223,8 @@ void Form1::Form_KeyPress(const QString &text)
     const QChar c = text.front();
     if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
         appendDigit(c.digitValue());
-    else if (c == QLatin1Char('>') || c == QLatin1Char('<') || c == QLatin1Char('+') || c == QLatin1Char('='))
+    else if (c == QLatin1Char('>') || c == QLatin1Char('<') || c == QLatin1Char('+')
+             || c == QLatin1Char('='))
         enterSign(c);
 }
 
@@ -285,8 +296,9 @@ void Form1::Befehl11_Click()
     ++m_state.CorrectCount;
     showCount(Bezeichnung4, m_state.CorrectCount, "richtig");
     NewTask();
-    m_platform.announce(this, QStringLiteral("Richtig! ") + Bezeichnung4->accessibleName() + QStringLiteral(". Neue ")
-                                  + Befehl11->accessibleDescription());
+    m_platform.announce(this,
+                        QStringLiteral("Richtig! ") + Bezeichnung4->accessibleName()
+                            + QStringLiteral(". Neue ") + Befehl11->accessibleDescription());
     CheckReward();
 }
 
@@ -316,11 +328,12 @@ void Form1::CheckReward()
     const qint64 right = rightAnswersShown();
     if (right % 10 != 0)
         return;
-    m_platform.rtcMsgBox(this, QStringLiteral("Jetzt gibt es eine Belohnung."), MsgStyle::Information,
-                         QStringLiteral("Memoryspiel"));
+    m_platform.rtcMsgBox(this, QStringLiteral("Jetzt gibt es eine Belohnung."),
+                         MsgStyle::Information, QStringLiteral("Memoryspiel"));
     m_platform.hideWindow(this);
     if (!m_memory)
-        m_memory = std::make_unique<Form5>(m_state, m_platform, [this] { m_platform.showWindow(this, false); });
+        m_memory = std::make_unique<Form5>(m_state, m_platform,
+                                           [this] { m_platform.showWindow(this, false); });
     m_platform.showWindow(m_memory.get(), false);
     m_memory->DealCards();
 }
@@ -335,15 +348,16 @@ void Form1::showMainWindow()
 
 void Form1::Bild3_Click()
 {
-    m_platform.rtcMsgBox(this, QStringLiteral("Nach 10 Aufgaben gibt es eine Spielrunde!"), MsgStyle::Information,
-                         QStringLiteral("Belohnung"));
+    m_platform.rtcMsgBox(this, QStringLiteral("Nach 10 Aufgaben gibt es eine Spielrunde!"),
+                         MsgStyle::Information, QStringLiteral("Belohnung"));
 }
 
 void Form1::Bild4_Click()
 {
     const qint64 right = rightAnswersShown();
     const qint64 left = 10 - right % 10;
-    m_platform.rtcMsgBox(this, QStringLiteral("Noch") + Platform::rtcStrFromVar(left)
+    m_platform.rtcMsgBox(this,
+                         QStringLiteral("Noch") + Platform::rtcStrFromVar(left)
                              + QStringLiteral(" Aufgaben bis zur Spielrunde!"),
                          MsgStyle::Exclamation, QStringLiteral("Belohnung"));
 }
@@ -352,15 +366,20 @@ void Form1::Bild2_Click()
 {
     const QString title = QStringLiteral("Fehler");
     if (m_state.CorrectCount == 0) {
-        m_platform.rtcMsgBox(this, QStringLiteral("Du hast noch keine richtige Lösung!"), MsgStyle::Information, title);
+        m_platform.rtcMsgBox(this, QStringLiteral("Du hast noch keine richtige Lösung!"),
+                             MsgStyle::Information, title);
         return;
     }
     // Quotient first, then times 100: the order shows in the truncated number.
-    const double quotient = static_cast<double>(m_state.ErrorCount) / static_cast<double>(m_state.CorrectCount);
+    const double quotient
+        = static_cast<double>(m_state.ErrorCount) / static_cast<double>(m_state.CorrectCount);
     const double percent = quotient * 100.0;
     const QString lineBreak = QStringLiteral("\n\r");
-    m_platform.rtcMsgBox(this, QStringLiteral("Du hast") + Platform::rtcStrFromVar(static_cast<qint64>(std::trunc(percent)))
-                             + QStringLiteral("% Fehler:") + lineBreak + lineBreak + verdictFor(percent),
+    m_platform.rtcMsgBox(this,
+                         QStringLiteral("Du hast")
+                             + Platform::rtcStrFromVar(static_cast<qint64>(std::trunc(percent)))
+                             + QStringLiteral("% Fehler:") + lineBreak + lineBreak
+                             + verdictFor(percent),
                          MsgStyle::Information, title);
 }
 
@@ -383,13 +402,14 @@ bool Form1::exportErrorList()
     const QString title = QStringLiteral("Fehlerliste kopieren");
     moveErrorList(ListShownLeft);
     if (Liste1->count() == 0) {
-        m_platform.rtcMsgBox(this, QStringLiteral("Es sind keine Fehler vorhanden!\r\r"), MsgStyle::OkOnly,
-                             QStringLiteral("Fehlerliste abbrechen"));
+        m_platform.rtcMsgBox(this, QStringLiteral("Es sind keine Fehler vorhanden!\r\r"),
+                             MsgStyle::OkOnly, QStringLiteral("Fehlerliste abbrechen"));
         moveErrorList(ListHiddenLeft);
         return true;
     }
-    const int answer = m_platform.rtcMsgBox(this, QStringLiteral("Die Fehlerliste kopieren?\r\r"),
-                                            MsgStyle::YesNo | MsgStyle::Question | MsgStyle::DefaultButton2, title);
+    const int answer = m_platform.rtcMsgBox(
+        this, QStringLiteral("Die Fehlerliste kopieren?\r\r"),
+        MsgStyle::YesNo | MsgStyle::Question | MsgStyle::DefaultButton2, title);
     moveErrorList(ListHiddenLeft);
     if (answer != MsgResult::Yes)
         return true;
@@ -401,15 +421,15 @@ bool Form1::exportErrorList()
     m_platform.setClipboardText(text);
     // The list is the only record of the mistakes: it is emptied only once the copy is there.
     if (m_platform.clipboardText() != text) {
-        m_platform.rtcMsgBox(this, QStringLiteral("Die Fehlerliste konnte nicht kopiert werden."), MsgStyle::Exclamation,
-                             title);
+        m_platform.rtcMsgBox(this, QStringLiteral("Die Fehlerliste konnte nicht kopiert werden."),
+                             MsgStyle::Exclamation, title);
         return false;
     }
     Liste1->clear();
-    m_platform.rtcMsgBox(
-        this,
-        QStringLiteral("Die Fehlerliste wurde kopiert und kann nun\rin die Textverarbeitung eingefügt werden.\r"),
-        MsgStyle::OkOnly, title);
+    m_platform.rtcMsgBox(this,
+                         QStringLiteral("Die Fehlerliste wurde kopiert und kann nun\rin die "
+                                        "Textverarbeitung eingefügt werden.\r"),
+                         MsgStyle::OkOnly, title);
     moveErrorList(ListHiddenLeft);
     return true;
 }
@@ -417,22 +437,27 @@ bool Form1::exportErrorList()
 void Form1::Bild7_Click()
 {
     const QString dot = QChar(MiddleDot);
-    m_platform.rtcMsgBox(this, QStringLiteral("Rechne so:\r\r73 ") + dot + QStringLiteral(" 6 = 420 + 18 = 438\r\r8 ") + dot
+    m_platform.rtcMsgBox(this,
+                         QStringLiteral("Rechne so:\r\r73 ") + dot
+                             + QStringLiteral(" 6 = 420 + 18 = 438\r\r8 ") + dot
                              + QStringLiteral(" 47 = 320 + 56 = 376\r\r"),
                          MsgStyle::OkOnly, QStringLiteral("Zerlegungsaufgabe"));
 }
 
 void Form1::Bild8_Click()
 {
-    m_platform.rtcMsgBox(this, QStringLiteral("Klicke mit der Maus auf die Knöpfe am unteren Bildschirmrand\r"
-                                        "oder gib die Ziffern direkt über die Tastatur ein. Zum Löschen\r"
-                                        "nimmst du die Pfeil-Löschtaste und zur Eingabe die Entertaste.\r\r"),
-                         MsgStyle::OkOnly, QStringLiteral("Tasteneingabe"));
+    m_platform.rtcMsgBox(
+        this,
+        QStringLiteral("Klicke mit der Maus auf die Knöpfe am unteren Bildschirmrand\r"
+                       "oder gib die Ziffern direkt über die Tastatur ein. Zum Löschen\r"
+                       "nimmst du die Pfeil-Löschtaste und zur Eingabe die Entertaste.\r\r"),
+        MsgStyle::OkOnly, QStringLiteral("Tasteneingabe"));
 }
 
 void Form1::Bild9_Click()
 {
-    const QString name = m_platform.rtcInputBox(this, QStringLiteral("Name eingeben:"), QStringLiteral("Neuer Benutzer"));
+    const QString name = m_platform.rtcInputBox(this, QStringLiteral("Name eingeben:"),
+                                                QStringLiteral("Neuer Benutzer"));
     if (name.isEmpty())
         return;
     setCaptionName(name);
@@ -461,9 +486,10 @@ void Form1::Bild5_Click()
 
 void Form1::Bild1_Click()
 {
-    const int answer = m_platform.rtcMsgBox(this, QStringLiteral("Dieses Programm jetzt beenden?\r\r"),
-                                            MsgStyle::YesNo | MsgStyle::Critical | MsgStyle::DefaultButton2,
-                                            QStringLiteral("Vuvere Rovivudevu"));
+    const int answer
+        = m_platform.rtcMsgBox(this, QStringLiteral("Dieses Programm jetzt beenden?\r\r"),
+                               MsgStyle::YesNo | MsgStyle::Critical | MsgStyle::DefaultButton2,
+                               QStringLiteral("Vuvere Rovivudevu"));
     if (answer == MsgResult::Yes)
         m_platform.endProgram();
 }

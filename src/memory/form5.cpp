@@ -39,7 +39,8 @@ int neighbour(int k, int arrow)
 
 }
 
-Form5::Form5(Modul1 &state, Platform &platform, std::function<void()> showMainWindow, QWidget *parent)
+Form5::Form5(Modul1 &state, Platform &platform, std::function<void()> showMainWindow,
+             QWidget *parent)
     : QWidget(parent)
     , m_state(state)
     , m_platform(platform)
@@ -74,7 +75,8 @@ void Form5::Form_Load()
 
 QString Form5::cardText(int number)
 {
-    return Platform::rtcStrFromVar(number).mid(1) + QString(15, QLatin1Char(' ')) + Platform::rtcStrFromVar(number);
+    return Platform::rtcStrFromVar(number).mid(1) + QString(15, QLatin1Char(' '))
+        + Platform::rtcStrFromVar(number);
 }
 
 void Form5::DealCards()
@@ -84,8 +86,8 @@ void Form5::DealCards()
     for (int i = 1; i <= CardCount; ++i) {
         bool repeated = true;
         while (repeated) {
-            values[static_cast<size_t>(i)] =
-                static_cast<std::int16_t>(Platform::rtcInt(m_platform.rtcRandomNext() * CardCount) + 1);
+            values[static_cast<size_t>(i)] = static_cast<std::int16_t>(
+                Platform::rtcInt(m_platform.rtcRandomNext() * CardCount) + 1);
             repeated = false;
             for (int j = 1; j < i && !repeated; ++j)
                 repeated = values[static_cast<size_t>(j)] == values[static_cast<size_t>(i)];
@@ -96,8 +98,9 @@ void Form5::DealCards()
         if (values[static_cast<size_t>(i)] > 9)
             values[static_cast<size_t>(i)] -= 9;
     }
-    Bezeichnung19->setCaption(QStringLiteral(" Immer zwei Felder haben die gleiche Zahl, klicke   jedes Einzelfeld "
-                                             "an und suche alle Zahlenpaare !"));
+    Bezeichnung19->setCaption(
+        QStringLiteral(" Immer zwei Felder haben die gleiche Zahl, klicke   jedes Einzelfeld "
+                       "an und suche alle Zahlenpaare !"));
     m_state.ClickedCard = 0;
     m_state.FirstCard = 0;
     m_state.SecondCard = 0;
@@ -174,7 +177,8 @@ void Form5::OpenCard()
         TurnBackPair();
     const auto &values = m_state.CardValues;
     setCardText(m, cardText(values[static_cast<size_t>(m)]));
-    const QString turned = QStringLiteral("Karte %1: %2").arg(m).arg(values[static_cast<size_t>(m)]);
+    const QString turned
+        = QStringLiteral("Karte %1: %2").arg(m).arg(values[static_cast<size_t>(m)]);
     if (m_state.FirstCard == 0) {
         m_state.FirstCard = m;
         m_platform.announce(this, turned);
@@ -182,8 +186,10 @@ void Form5::OpenCard()
     }
     if (m_state.SecondCard == 0)
         m_state.SecondCard = m;
-    const bool pair = values[static_cast<size_t>(m_state.FirstCard)] == values[static_cast<size_t>(m_state.SecondCard)];
-    m_platform.announce(this, turned + (pair ? QStringLiteral(". Ein Paar!") : QStringLiteral(". Kein Paar.")));
+    const bool pair = values[static_cast<size_t>(m_state.FirstCard)]
+        == values[static_cast<size_t>(m_state.SecondCard)];
+    m_platform.announce(
+        this, turned + (pair ? QStringLiteral(". Ein Paar!") : QStringLiteral(". Kein Paar.")));
     if (pair) {
         m_state.TypedAnswer[m_state.FirstCard - 1] = QLatin1Char('0');
         m_state.TypedAnswer[m_state.SecondCard - 1] = QLatin1Char('0');
@@ -205,7 +211,7 @@ bool Form5::isOpenCard(int k) const
 void Form5::TurnBackPair()
 {
     const bool found = m_state.TypedAnswer[m_state.FirstCard - 1] == QLatin1Char('0')
-                       && m_state.TypedAnswer[m_state.SecondCard - 1] == QLatin1Char('0');
+        && m_state.TypedAnswer[m_state.SecondCard - 1] == QLatin1Char('0');
     if (!found) {
         for (int k = 1; k <= CardCount; ++k) {
             if (isOpenCard(k))
@@ -282,5 +288,6 @@ void Form5::describeCard(int k)
     else
         description = card->caption().trimmed().left(1);
     m_cards[static_cast<size_t>(k)]->setAccessibleDescription(description);
-    m_cards[static_cast<size_t>(k)]->setAccessibleName(QStringLiteral("Karte %1, %2").arg(k).arg(description));
+    m_cards[static_cast<size_t>(k)]->setAccessibleName(
+        QStringLiteral("Karte %1, %2").arg(k).arg(description));
 }

@@ -20,7 +20,8 @@ class Form5 : public QWidget
 public:
     static constexpr int CardCount = 18;
 
-    Form5(Modul1 &state, Platform &platform, std::function<void()> showMainWindow, QWidget *parent = nullptr);
+    Form5(Modul1 &state, Platform &platform, std::function<void()> showMainWindow,
+          QWidget *parent = nullptr);
 
     static std::span<const ControlSpec> controls();
     // The digit, 16 blanks and the digit again.
@@ -53,7 +54,7 @@ private:
     Modul1 &m_state;
     Platform &m_platform;
     std::function<void()> m_showMainWindow;
-    std::array<Label *, CardCount + 1> m_cards{};
+    std::array<Label *, CardCount + 1> m_cards {};
     Label *Bezeichnung19;
     Label *Bezeichnung21;
     QPushButton *Befehl1;

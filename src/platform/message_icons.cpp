@@ -11,11 +11,20 @@ QPixmap messageIcon(int style, int size, qreal devicePixelRatio)
 {
     const char *picture = nullptr;
     switch (style & 0x70) {
-    case MsgStyle::Critical: picture = ":/icons/stop.svg"; break;
-    case MsgStyle::Question: picture = ":/icons/question.svg"; break;
-    case MsgStyle::Exclamation: picture = ":/icons/exclamation.svg"; break;
-    case MsgStyle::Information: picture = ":/icons/information.svg"; break;
-    default: return {};
+    case MsgStyle::Critical:
+        picture = ":/icons/stop.svg";
+        break;
+    case MsgStyle::Question:
+        picture = ":/icons/question.svg";
+        break;
+    case MsgStyle::Exclamation:
+        picture = ":/icons/exclamation.svg";
+        break;
+    case MsgStyle::Information:
+        picture = ":/icons/information.svg";
+        break;
+    default:
+        return {};
     }
     // Drawn for the device pixels themselves, so that it stays sharp at scale 2.
     const int pixels = qRound(size * devicePixelRatio);
@@ -30,6 +39,7 @@ QPixmap messageIcon(int style, int size, qreal devicePixelRatio)
 
 QPixmap messageIcon(int style, const QWidget &box)
 {
-    return messageIcon(style, box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box),
+    return messageIcon(style,
+                       box.style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, &box),
                        box.devicePixelRatio());
 }

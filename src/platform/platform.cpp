@@ -29,7 +29,8 @@ QString Platform::plainNumberText(qint64 number)
 
 double Platform::rtcR8ValFromBstr(const QString &text)
 {
-    static const QRegularExpression leadingNumber(QStringLiteral("^[ \\t]*([+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?)"));
+    static const QRegularExpression leadingNumber(
+        QStringLiteral("^[ \\t]*([+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?)"));
     const double value = leadingNumber.match(text).captured(1).toDouble();
     return std::isfinite(value) ? value : 0.0;
 }

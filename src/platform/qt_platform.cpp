@@ -33,8 +33,8 @@ void widenForTitle(QWidget *box, const QString &title)
     QFont font = QApplication::font();
     font.setPointSizeF(10);
     font.setBold(true);
-    auto *spacer = new QSpacerItem(QFontMetrics(font).horizontalAdvance(title) + 120, 0, QSizePolicy::Fixed,
-                                   QSizePolicy::Minimum);
+    auto *spacer = new QSpacerItem(QFontMetrics(font).horizontalAdvance(title) + 120, 0,
+                                   QSizePolicy::Fixed, QSizePolicy::Minimum);
     // In a message box's grid the text and the buttons share the last column.
     if (auto *grid = qobject_cast<QGridLayout *>(box->layout()))
         grid->addItem(spacer, grid->rowCount(), grid->columnCount() - 1);
@@ -49,7 +49,8 @@ QList<QRect> keepClearAreas(const QWidget *owner)
     for (const QWidget *child : owner->findChildren<QWidget *>()) {
         if (!child->isVisible() || !child->property(KeepClearProperty).toBool())
             continue;
-        const QRect inside = QRect(child->mapTo(owner, QPoint(0, 0)), child->size()) & owner->rect();
+        const QRect inside
+            = QRect(child->mapTo(owner, QPoint(0, 0)), child->size()) & owner->rect();
         if (!inside.isEmpty())
             areas << inside.translated(owner->mapToGlobal(QPoint(0, 0)));
     }
@@ -79,8 +80,9 @@ void placeBeside(QWidget *box, const QWidget *owner)
     // The box is not framed yet: its frame is taken to be as thick as the owner's.
     const QRect ownerFrame = owner->frameGeometry();
     const QRect ownerClient = owner->geometry();
-    const QMargins frame(ownerClient.left() - ownerFrame.left(), ownerClient.top() - ownerFrame.top(),
-                         ownerFrame.right() - ownerClient.right(), ownerFrame.bottom() - ownerClient.bottom());
+    const QMargins frame(
+        ownerClient.left() - ownerFrame.left(), ownerClient.top() - ownerFrame.top(),
+        ownerFrame.right() - ownerClient.right(), ownerFrame.bottom() - ownerClient.bottom());
     const QSize outer = box->size().grownBy(frame);
     const QRect screen = owner->screen()->availableGeometry();
     constexpr int Gap = 8;
@@ -96,8 +98,10 @@ void placeBeside(QWidget *box, const QWidget *owner)
     qint64 bestOverlap = std::numeric_limits<qint64>::max();
     for (const QPoint &candidate : candidates) {
         QRect place(candidate, outer);
-        place.moveLeft(std::clamp(place.left(), screen.left(), std::max(screen.left(), screen.right() + 1 - outer.width())));
-        place.moveTop(std::clamp(place.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - outer.height())));
+        place.moveLeft(std::clamp(place.left(), screen.left(),
+                                  std::max(screen.left(), screen.right() + 1 - outer.width())));
+        place.moveTop(std::clamp(place.top(), screen.top(),
+                                 std::max(screen.top(), screen.bottom() + 1 - outer.height())));
         const qint64 covered = overlap(place, areas);
         if (covered < bestOverlap) {
             bestOverlap = covered;
@@ -112,14 +116,12 @@ void placeBeside(QWidget *box, const QWidget *owner)
 }
 
 // A box placed once it has its final size; QDialog's own centring has run by then.
-template<typename Dialog>
-class OwnedBox : public Dialog
+template<typename Dialog> class OwnedBox : public Dialog
 {
 public:
     explicit OwnedBox(QWidget *owner)
         : Dialog(owner)
-    {
-    }
+    { }
 
 protected:
     void showEvent(QShowEvent *event) override
@@ -141,8 +143,7 @@ class NoticeAccessible : public QAccessibleWidget
 public:
     explicit NoticeAccessible(QWidget *notice)
         : QAccessibleWidget(notice, QAccessible::Notification)
-    {
-    }
+    { }
     QString text(QAccessible::Text kind) const override
     {
         return kind == QAccessible::Name ? widget()->property(NoticeText).toString() : QString();
@@ -180,7 +181,7 @@ void showNotice(QWidget *owner, const QString &text)
 QtPlatform::QtPlatform()
 {
     std::random_device device;
-    std::seed_seq seed{device(), device(), device(), device()};
+    std::seed_seq seed {device(), device(), device(), device()};
     m_generator.seed(seed);
 }
 
@@ -239,8 +240,9 @@ void QtPlatform::rtcBeep()
         m_sound = openSoundContext();
     }
     if (!m_sound
-        || ca_context_play(m_sound, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION, "Signalton", nullptr)
-               != CA_SUCCESS)
+        || ca_context_play(m_sound, 0, CA_PROP_EVENT_ID, "bell", CA_PROP_EVENT_DESCRIPTION,
+                           "Signalton", nullptr)
+            != CA_SUCCESS)
         QApplication::beep();
 }
 
@@ -267,8 +269,9 @@ ca_context *QtPlatform::openSoundContext()
     if (ca_context_set_driver(context, "pulse") != CA_SUCCESS
         || ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Vuvere Rovivudevu",
                                    CA_PROP_APPLICATION_ID, "de.qrw.VuvereRovivudevu",
-                                   CA_PROP_APPLICATION_ICON_NAME, "de.qrw.VuvereRovivudevu", nullptr)
-               != CA_SUCCESS
+                                   CA_PROP_APPLICATION_ICON_NAME, "de.qrw.VuvereRovivudevu",
+                                   nullptr)
+            != CA_SUCCESS
         || ca_context_open(context) != CA_SUCCESS) {
         ca_context_destroy(context);
         return nullptr;
@@ -281,8 +284,9 @@ void QtPlatform::rtcRandomize(double seed)
     // Mix the clock into the running state instead of restarting from it, so that two
     // seeds from the same clock tick still give different numbers.
     const auto bits = std::bit_cast<std::uint64_t>(seed);
-    std::seed_seq mixed{static_cast<std::uint32_t>(m_generator()), static_cast<std::uint32_t>(m_generator()),
-                        static_cast<std::uint32_t>(bits), static_cast<std::uint32_t>(bits >> 32)};
+    std::seed_seq mixed {static_cast<std::uint32_t>(m_generator()),
+                         static_cast<std::uint32_t>(m_generator()),
+                         static_cast<std::uint32_t>(bits), static_cast<std::uint32_t>(bits >> 32)};
     m_generator.seed(mixed);
 }
 
@@ -318,7 +322,8 @@ QRectF QtPlatform::screenRectTwips(const QWidget *window)
     if (!screen)
         return {};
     const QRect pixels = screen->geometry();
-    return {QPointF(pixels.x() * TwipsPerPixel, pixels.y() * TwipsPerPixel), pixelsToTwips(pixels.size())};
+    return {QPointF(pixels.x() * TwipsPerPixel, pixels.y() * TwipsPerPixel),
+            pixelsToTwips(pixels.size())};
 }
 
 void QtPlatform::showWindow(QWidget *window, bool modal)

@@ -26,13 +26,14 @@ TaskTexts NewTask(Modul1 &state, Platform &platform)
     texts.unitsPart = Platform::plainNumberText(state.Factor * state.UnitsDigit);
 
     const QString factor = Platform::rtcStrFromVar(state.Factor);
-    const QString twoDigits = Platform::rtcStrFromVar(state.TensDigit) + Platform::rtcStrFromVar(state.UnitsDigit);
+    const QString twoDigits
+        = Platform::rtcStrFromVar(state.TensDigit) + Platform::rtcStrFromVar(state.UnitsDigit);
     const QString dot = QStringLiteral(" ") + QChar(MiddleDot);
     texts.task = factorFirst ? factor + dot + twoDigits + QStringLiteral(" =")
                              : twoDigits + dot + factor + QStringLiteral(" =");
 
     state.ExpectedAnswer = texts.tensPart + QLatin1Char('+') + texts.unitsPart + QLatin1Char('=')
-                           + Platform::rtcStrFromVar(state.Product).mid(1);
+        + Platform::rtcStrFromVar(state.Product).mid(1);
     state.TypedAnswer.clear();
     return texts;
 }

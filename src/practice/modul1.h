@@ -10,8 +10,8 @@ class Platform;
 // The texts of one task, as the main window shows them.
 struct TaskTexts
 {
-    QString task;      // e.g. " 4 7 · 8 =", always 10 characters
-    QString tensPart;  // e.g. "320"
+    QString task; // e.g. " 4 7 · 8 =", always 10 characters
+    QString tensPart; // e.g. "320"
     QString unitsPart; // e.g. "56"
 };
 
@@ -30,7 +30,7 @@ struct Modul1
     int Product = 0;
 
     // Memory game: the number under card k is CardValues[k], k = 1..18.
-    std::array<std::int16_t, 21> CardValues{};
+    std::array<std::int16_t, 21> CardValues {};
     int FirstCard = 0;
     int SecondCard = 0;
     std::int16_t ClickedCard = 0;

@@ -12,14 +12,19 @@ private Q_SLOTS:
     void counters()
     {
         Form1Fixture f;
-        QCOMPARE(f.form->state().ExpectedAnswer + f.caption("Bezeichnung1") + f.caption("Bezeichnung5") + f.caption("Bezeichnung6"),
+        QCOMPARE(f.form->state().ExpectedAnswer + f.caption("Bezeichnung1")
+                     + f.caption("Bezeichnung5") + f.caption("Bezeichnung6"),
                  u"320+56=376 4 7 · 8 =32056"_s);
-        QCOMPARE(f.platform.seeds, (QList<double>{43200.0, 43200.0}));
+        QCOMPARE(f.platform.seeds, (QList<double> {43200.0, 43200.0}));
         // The error counter stops at its largest value; the answer is still beeped and listed.
         f.form->state().ErrorCount = 32766;
         f.play(u"ERE"_s);
-        QCOMPARE(f.caption("Bezeichnung3") + u'/' + f.caption("Bezeichnung4") + QString::number(f.platform.beeps), u"32767/12"_s);
-        QCOMPARE(f.entries(), (QStringList{u" 4 7 · 8 = _____ + ___ = _____"_s, u" 9 · 1 2 = _____ + ___ = _____"_s}));
+        QCOMPARE(f.caption("Bezeichnung3") + u'/' + f.caption("Bezeichnung4")
+                     + QString::number(f.platform.beeps),
+                 u"32767/12"_s);
+        QCOMPARE(f.entries(),
+                 (QStringList {u" 4 7 · 8 = _____ + ___ = _____"_s,
+                               u" 9 · 1 2 = _____ + ___ = _____"_s}));
         // Right answers have no 16-bit limit.
         f.form->state().CorrectCount = 32767;
         f.get("Bezeichnung4")->setCaption(u"32767"_s);
@@ -47,15 +52,19 @@ private Q_SLOTS:
     {
         Form1Fixture f;
         f.play(u"RER"_s);
-        QCOMPARE(f.get("Bezeichnung4")->accessibleName() + u'/' + f.get("Bezeichnung3")->accessibleName(), u"2 richtig/1 Fehler"_s);
+        QCOMPARE(f.get("Bezeichnung4")->accessibleName() + u'/'
+                     + f.get("Bezeichnung3")->accessibleName(),
+                 u"2 richtig/1 Fehler"_s);
         auto *list = f.get<QListWidget>("Liste1");
-        QCOMPARE(list->item(0)->data(Qt::AccessibleTextRole).toString() + u'/' + list->item(0)->text(),
+        QCOMPARE(list->item(0)->data(Qt::AccessibleTextRole).toString() + u'/'
+                     + list->item(0)->text(),
                  u"9 mal 12/ 9 · 1 2 = _____ + ___ = _____"_s);
         list->setFocus();
         f.play(u"F8"_s);
         QVERIFY(QTest::qWaitForWindowActive(f.form->infoWindow()));
-        QCOMPARE(f.form->infoWindow()->findChild<QWidget *>(u"Bild1"_s)->accessibleDescription(),
-                 u"QRW 1 x 1 groß. QRW, Version 1.0, 2026. E-Mail: info@qrw.example. www.qrw.example"_s);
+        QCOMPARE(
+            f.form->infoWindow()->findChild<QWidget *>(u"Bild1"_s)->accessibleDescription(),
+            u"QRW 1 x 1 groß. QRW, Version 1.0, 2026. E-Mail: info@qrw.example. www.qrw.example"_s);
         f.form->infoWindow()->Bild1_Click();
         QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
         QCOMPARE(f.form->focusWidget(), f.get<QWidget>("Befehl11"));

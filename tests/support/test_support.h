@@ -20,7 +20,13 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-struct Message { QString text; int style; QString title; bool operator==(const Message &) const = default; };
+struct Message
+{
+    QString text;
+    int style;
+    QString title;
+    bool operator==(const Message &) const = default;
+};
 
 // The platform for tests: dialogs answer from queues, the clock stands still, and every
 // message, beep and clipboard write is recorded. Windows are really shown and hidden.
@@ -32,7 +38,7 @@ public:
     QQueue<int> answers;
     QQueue<QString> inputs;
     QQueue<double> randoms;
-    std::mt19937 fallback{12345};
+    std::mt19937 fallback {12345};
     QRectF screenTwips;
     bool clipboardFails = false, ended = false;
     // Runs while a message box is "open", to look at the windows behind it.
@@ -50,8 +56,9 @@ public:
         messages.append({text, style, title});
         onMessage ? onMessage(messages.last()) : void();
         return (style & 0x0F) != MsgStyle::YesNo ? MsgResult::Ok
-               : !answers.isEmpty()              ? answers.dequeue()
-               : style & MsgStyle::DefaultButton2 ? MsgResult::No : MsgResult::Yes;
+            : !answers.isEmpty()                 ? answers.dequeue()
+            : style & MsgStyle::DefaultButton2   ? MsgResult::No
+                                                 : MsgResult::Yes;
     }
     QString rtcInputBox(QWidget *, const QString &prompt, const QString &title) override
     {
@@ -59,23 +66,37 @@ public:
         return inputs.isEmpty() ? QString() : inputs.dequeue();
     }
     void rtcBeep() override { ++beeps; }
-    void announce(QWidget *owner, const QString &text) override { spoken << owner->objectName() + u": "_s + text; }
+    void announce(QWidget *owner, const QString &text) override
+    {
+        spoken << owner->objectName() + u": "_s + text;
+    }
     void rtcRandomize(double seed) override { seeds << seed; }
-    double rtcRandomNext() override { return randoms.isEmpty() ? std::uniform_real_distribution<double>(0, 1)(fallback) : randoms.dequeue(); }
+    double rtcRandomNext() override
+    {
+        return randoms.isEmpty() ? std::uniform_real_distribution<double>(0, 1)(fallback)
+                                 : randoms.dequeue();
+    }
     double rtcGetTimer() override { return 43200.0; }
     void clearClipboard() override { clipboard = clipboardFails ? clipboard : QString(); }
-    void setClipboardText(const QString &text) override { clipboard = clipboardFails ? clipboard : text; }
+    void setClipboardText(const QString &text) override
+    {
+        clipboard = clipboardFails ? clipboard : text;
+    }
     QString clipboardText() override { return clipboard; }
     QRectF screenRectTwips(const QWidget *) override { return screenTwips; }
     void showWindow(QWidget *window, bool) override { window->show(), window->activateWindow(); }
     void hideWindow(QWidget *window) override { window->hide(); }
-    void endProgram() override { ended = true, std::ranges::for_each(QApplication::topLevelWidgets(), &QWidget::hide); }
+    void endProgram() override
+    {
+        ended = true, std::ranges::for_each(QApplication::topLevelWidgets(), &QWidget::hide);
+    }
 
     // Queues the four draws of one task: the one-digit factor, the two digits and the order; each
     // in the middle of its interval, so that the whole part lands on the wanted value.
     void queueTask(int factor, int tens, int units, bool factorFirst)
     {
-        randoms << (factor - 1.5) / 8 << (units - 0.5) / 9 << (tens - 0.5) / 9 << (factorFirst ? 0.75 : 0.25);
+        randoms << (factor - 1.5) / 8 << (units - 0.5) / 9 << (tens - 0.5) / 9
+                << (factorFirst ? 0.75 : 0.25);
     }
 };
 
@@ -93,13 +114,16 @@ struct Form1Fixture
         platform.showWindow(form.get(), false);
         (void)QTest::qWaitForWindowActive(form.get());
     }
-    template<typename T = Label>
-    T *get(const char *name) const { return control<T>(form.get(), name); }
+    template<typename T = Label> T *get(const char *name) const
+    {
+        return control<T>(form.get(), name);
+    }
     QString caption(const char *label) const { return get(label)->caption(); }
     QStringList entries() const
     {
         QStringList items;
-        for (const QListWidgetItem *item : get<QListWidget>("Liste1")->findItems({}, Qt::MatchStartsWith))
+        for (const QListWidgetItem *item :
+             get<QListWidget>("Liste1")->findItems({}, Qt::MatchStartsWith))
             items << item->text();
         return items;
     }
@@ -110,13 +134,18 @@ struct Form1Fixture
         QWindow *window = form->windowHandle();
         for (qsizetype i = 0; i < script.size(); ++i) {
             switch (const char c = script[i].toLatin1()) {
-            case 'E': QTest::keyClick(window, Qt::Key_Return); break;
-            case 'F': QTest::keyClick(window, Qt::Key(Qt::Key_F1 + script[++i].digitValue() - 1)); break;
+            case 'E':
+                QTest::keyClick(window, Qt::Key_Return);
+                break;
+            case 'F':
+                QTest::keyClick(window, Qt::Key(Qt::Key_F1 + script[++i].digitValue() - 1));
+                break;
             case 'R':
                 platform.queueTask(9, 1, 2, true);
                 play(QString(form->state().ExpectedAnswer).remove(u'+').remove(u'=') + u'E');
                 break;
-            default: QTest::keyClick(window, c);
+            default:
+                QTest::keyClick(window, c);
             }
         }
     }
@@ -129,5 +158,11 @@ inline void failOnWarnings()
 }
 
 // A test main with the program's application set-up (fonts, icon).
-#define VUVERE_TEST_MAIN(TestClass) \
-    int main(int argc, char *argv[]) { QApplication app(argc, argv); setUpApplication(); TestClass test; return QTest::qExec(&test, argc, argv); }
+#define VUVERE_TEST_MAIN(TestClass)                                                                \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        QApplication app(argc, argv);                                                              \
+        setUpApplication();                                                                        \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }

@@ -8,24 +8,30 @@ namespace {
 
 const QString Gaps = u" _____ + ___ = _____"_s, Prefix = u"Vuvere Rovivudevu: "_s;
 const QString Head = u"Fehlerliste von QRW-Vuvere Rovivudevu:\r\n\r\n"_s;
-const Message Wrong{u"Das ist leider falsch!\r"_s, 0, u"Rechenfehler"_s};
-const Message Quit{u"Dieses Programm jetzt beenden?\r\r"_s, 276, u"Vuvere Rovivudevu"_s};
-const Message NoErrors{u"Es sind keine Fehler vorhanden!\r\r"_s, 0, u"Fehlerliste abbrechen"_s};
-const Message Ask{u"Die Fehlerliste kopieren?\r\r"_s, 292, u"Fehlerliste kopieren"_s};
-const Message Copied{u"Die Fehlerliste wurde kopiert und kann nun\rin die Textverarbeitung eingefügt werden.\r"_s, 0,
-                     u"Fehlerliste kopieren"_s};
-const Message NotCopied{u"Die Fehlerliste konnte nicht kopiert werden."_s, 48, u"Fehlerliste kopieren"_s};
-const Message Reward{u"Jetzt gibt es eine Belohnung."_s, 64, u"Memoryspiel"_s};
-const Message Stop{u"  Das Spiel jetzt beenden?"_s, 20, u"Memory"_s};
-const Message Pictures[] = {
-    {u"Nach 10 Aufgaben gibt es eine Spielrunde!"_s, 64, u"Belohnung"_s},
-    {u"Rechne so:\r\r73 · 6 = 420 + 18 = 438\r\r8 · 47 = 320 + 56 = 376\r\r"_s, 0, u"Zerlegungsaufgabe"_s},
-    {u"Klicke mit der Maus auf die Knöpfe am unteren Bildschirmrand\roder gib die Ziffern direkt über die Tastatur ein. "
-     "Zum Löschen\rnimmst du die Pfeil-Löschtaste und zur Eingabe die Entertaste.\r\r"_s, 0, u"Tasteneingabe"_s}};
+const Message Wrong {u"Das ist leider falsch!\r"_s, 0, u"Rechenfehler"_s};
+const Message Quit {u"Dieses Programm jetzt beenden?\r\r"_s, 276, u"Vuvere Rovivudevu"_s};
+const Message NoErrors {u"Es sind keine Fehler vorhanden!\r\r"_s, 0, u"Fehlerliste abbrechen"_s};
+const Message Ask {u"Die Fehlerliste kopieren?\r\r"_s, 292, u"Fehlerliste kopieren"_s};
+const Message Copied {
+    u"Die Fehlerliste wurde kopiert und kann nun\rin die Textverarbeitung eingefügt werden.\r"_s, 0,
+    u"Fehlerliste kopieren"_s};
+const Message NotCopied {u"Die Fehlerliste konnte nicht kopiert werden."_s, 48,
+                         u"Fehlerliste kopieren"_s};
+const Message Reward {u"Jetzt gibt es eine Belohnung."_s, 64, u"Memoryspiel"_s};
+const Message Stop {u"  Das Spiel jetzt beenden?"_s, 20, u"Memory"_s};
+const Message Pictures[]
+    = {{u"Nach 10 Aufgaben gibt es eine Spielrunde!"_s, 64, u"Belohnung"_s},
+       {u"Rechne so:\r\r73 · 6 = 420 + 18 = 438\r\r8 · 47 = 320 + 56 = 376\r\r"_s, 0,
+        u"Zerlegungsaufgabe"_s},
+       {u"Klicke mit der Maus auf die Knöpfe am unteren Bildschirmrand\roder gib die Ziffern "
+        u"direkt über die Tastatur ein. "
+        "Zum Löschen\rnimmst du die Pfeil-Löschtaste und zur Eingabe die Entertaste.\r\r"_s,
+        0, u"Tasteneingabe"_s}};
 // The verdicts from the lowest error rate up; a band starts at 5, 10, 20, ... 70 per cent.
-const char *const Verdicts[] = {"Das ist einfach Spitze!", "Das hast du prima gemacht!", "Das hast du gut gemacht!",
-                                "Das klappt schon fast gut!", "Schon recht ordentlich!", "Das geht gerade noch so!",
-                                "Du musst noch etwas üben!", "Du musst viel mehr üben!", "Du machst zu viele Fehler!"};
+const char *const Verdicts[]
+    = {"Das ist einfach Spitze!",    "Das hast du prima gemacht!", "Das hast du gut gemacht!",
+       "Das klappt schon fast gut!", "Schon recht ordentlich!",    "Das geht gerade noch so!",
+       "Du musst noch etwas üben!",  "Du musst viel mehr üben!",   "Du machst zu viele Fehler!"};
 const QString Names[] = {u"Anna"_s, QString(), u"   "_s, u"[*]"_s, u"Ben Öz"_s};
 
 struct Task
@@ -55,26 +61,34 @@ struct Model
     QString expected() const
     {
         const int f = task.factor;
-        return u"%1+%2=%3"_s.arg(f * task.tens * 10).arg(f * task.units).arg(f * (10 * task.tens + task.units));
+        return u"%1+%2=%3"_s.arg(f * task.tens * 10)
+            .arg(f * task.units)
+            .arg(f * (10 * task.tens + task.units));
     }
     QString taskText() const
     {
-        const QString digits = u" %1 %2"_s.arg(task.tens).arg(task.units), factor = u" %1"_s.arg(task.factor);
+        const QString digits = u" %1 %2"_s.arg(task.tens).arg(task.units),
+                      factor = u" %1"_s.arg(task.factor);
         return (task.factorFirst ? factor + u" ·"_s + digits : digits + u" ·"_s + factor) + u" ="_s;
     }
     QString spokenTask() const
     {
-        const QString number = QString::number(10 * task.tens + task.units), factor = QString::number(task.factor);
-        return u"Form1: Aufgabe: "_s + (task.factorFirst ? factor + u" mal "_s + number : number + u" mal "_s + factor);
+        const QString number = QString::number(10 * task.tens + task.units),
+                      factor = QString::number(task.factor);
+        return u"Form1: Aufgabe: "_s
+            + (task.factorFirst ? factor + u" mal "_s + number : number + u" mal "_s + factor);
     }
     void say(const Message &message, bool listInView = false)
     {
         messages << message;
-        scenes << (game ? u"game "_s : u"main "_s) + (listInView ? u"list "_s : QString()) + Prefix + name;
+        scenes << (game ? u"game "_s : u"main "_s) + (listInView ? u"list "_s : QString()) + Prefix
+                + name;
     }
     QString spokenAnswer() const
     {
-        return typed.isEmpty() ? u"noch leer"_s : QString(typed).replace(u'+', u" plus "_s).replace(u'=', u" gleich "_s).trimmed();
+        return typed.isEmpty()
+            ? u"noch leer"_s
+            : QString(typed).replace(u'+', u" plus "_s).replace(u'=', u" gleich "_s).trimmed();
     }
     // A digit is added, up to 20 characters; a sign replaces the answer. Once the answer
     // reaches the place of a sign in the right answer, the sign follows.
@@ -84,7 +98,8 @@ struct Model
         typed = c.isDigit() ? (typed + c).left(20) : QString(c);
         const QString want = expected();
         if (typed.size() < want.size() && !want[typed.size()].isDigit())
-            typed += want[typed.size()], spoken << (typed.endsWith(u'+') ? u"Form1: plus"_s : u"Form1: gleich"_s);
+            typed += want[typed.size()],
+                spoken << (typed.endsWith(u'+') ? u"Form1: plus"_s : u"Form1: gleich"_s);
     }
     void check(const Task &next)
     {
@@ -110,7 +125,9 @@ struct Model
         int band = 0;
         for (const int from : {5, 10, 20, 30, 40, 50, 60, 70})
             band += percent >= from;
-        say({u"Du hast %1% Fehler:\n\r\n\r"_s.arg(qint64(percent)) + QString::fromUtf8(Verdicts[band]), 64, u"Fehler"_s});
+        say({u"Du hast %1% Fehler:\n\r\n\r"_s.arg(qint64(percent))
+                 + QString::fromUtf8(Verdicts[band]),
+             64, u"Fehler"_s});
         return band;
     }
     // False when the copy failed, so that the list must stay.
@@ -161,14 +178,19 @@ struct Walk
     int pick(int n) { return int(rng() % quint32(n)); }
     void click(QWidget *window, const char *name)
     {
-        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, control<QWidget>(window, name)->geometry().center());
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                          control<QWidget>(window, name)->geometry().center());
     }
-    void key(int key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(f->form->windowHandle(), Qt::Key(key), modifiers); }
+    void key(int key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(f->form->windowHandle(), Qt::Key(key), modifiers);
+    }
     // A picture command by its click or its key; a shortcut needs the window active, as it is
     // long before a child presses one.
     void picture(const char *name, Qt::Key shortcut)
     {
-        pick(2) ? click(f->form.get(), name) : (void(QTest::qWaitForWindowActive(f->form.get())), key(shortcut));
+        pick(2) ? click(f->form.get(), name)
+                : (void(QTest::qWaitForWindowActive(f->form.get())), key(shortcut));
     }
     void deleteByButton()
     {
@@ -179,7 +201,8 @@ struct Walk
     {
         const int d = c.digitValue(), how = pick(3);
         how == 2 ? click(f->form.get(), ("Befehl" + QByteArray::number(d ? d : 10)).constData())
-                 : QTest::keyClick(f->form->windowHandle(), char(c.toLatin1()), how ? Qt::KeypadModifier : Qt::NoModifier);
+                 : QTest::keyClick(f->form->windowHandle(), char(c.toLatin1()),
+                                   how ? Qt::KeypadModifier : Qt::NoModifier);
         m.type(c);
     }
 
@@ -189,8 +212,11 @@ struct Walk
         m = Model();
         f->platform.onMessage = [this](const Message &) {
             const bool game = f->form->memoryWindow() && f->form->memoryWindow()->isVisible();
-            scenes << (f->form->isVisible() && !game ? u"main "_s : game ? u"game "_s : u"none "_s)
-                          + (f->get<QListWidget>("Liste1")->x() == 240 ? u"list "_s : QString()) + f->form->windowHandle()->title();
+            scenes << (f->form->isVisible() && !game ? u"main "_s
+                           : game                    ? u"game "_s
+                                                     : u"none "_s)
+                    + (f->get<QListWidget>("Liste1")->x() == 240 ? u"list "_s : QString())
+                    + f->form->windowHandle()->title();
         };
     }
 
@@ -211,31 +237,43 @@ struct Walk
             pick(2) ? key(Qt::Key_Backspace), void(m.typed.chop(1)) : deleteByButton();
         for (const QChar c : digits)
             digit(c);
-        // A digit too many taken back by the delete button, which keeps the focus: Enter checks once.
+        // A digit too many taken back by the delete button, which keeps the focus: Enter checks
+        // once.
         if (!pick(4))
             digit(QChar(u'0' + pick(10))), deleteByButton();
-        // The next task: one of the pool, or four open random numbers, at the ends of their range or anywhere.
+        // The next task: one of the pool, or four open random numbers, at the ends of their range
+        // or anywhere.
         const int from = pick(4);
         const Task &pooled = Pool[from % 3];
         if (from < 3)
             f->platform.queueTask(pooled.factor, pooled.tens, pooled.units, pooled.factorFirst);
         for (int i = 0; i < 4 && from == 3; ++i)
-            f->platform.randoms << std::array{0.0, 0.99999999, double(rng()) / 4294967296.0}[pick(3)];
+            f->platform.randoms << std::array {0.0, 0.99999999,
+                                               double(rng()) / 4294967296.0}[pick(3)];
         const int send = pick(3);
-        log << u"answer %1, sent by %2"_s.arg(m.typed, std::array{u"Enter"_s, u"keypad Enter"_s, u"OK"_s}[send]);
+        log << u"answer %1, sent by %2"_s.arg(
+            m.typed, std::array {u"Enter"_s, u"keypad Enter"_s, u"OK"_s}[send]);
         m.onDelete = m.onDelete && *m.onDelete && send < 2;
-        send == 2 ? click(f->form.get(), "Befehl11") : key(send ? Qt::Key_Enter : Qt::Key_Return, send ? Qt::KeypadModifier : Qt::NoModifier);
+        send == 2 ? click(f->form.get(), "Befehl11")
+                  : key(send ? Qt::Key_Enter : Qt::Key_Return,
+                        send ? Qt::KeypadModifier : Qt::NoModifier);
         f->platform.randoms.clear();
-        const bool listed = m.list.contains(m.taskText() + Gaps) && m.list.last() != m.taskText() + Gaps;
+        const bool listed
+            = m.list.contains(m.taskText() + Gaps) && m.list.last() != m.taskText() + Gaps;
         if (m.typed != m.expected()) {
             reached[u"repeats"_s] += listed;
             return m.check({}), QString();
         }
         // The task drawn, read back: its numbers in their ranges, and each end of them reached.
-        const QString text = f->caption("Bezeichnung1"), drawn = QString(text).remove(QRegularExpression(u"\\D"_s));
+        const QString text = f->caption("Bezeichnung1"),
+                      drawn = QString(text).remove(QRegularExpression(u"\\D"_s));
         const bool first = text.indexOf(u'·') == 3;
-        const Task next{drawn.right(first ? 3 : 1).left(1).toInt(), drawn.mid(first ? 1 : 0, 1).toInt(), drawn.mid(first ? 2 : 1, 1).toInt(), first};
-        for (const auto &[part, value, low] : {std::tuple{"factor ", next.factor, 2}, {"tens ", next.tens, 1}, {"units ", next.units, 1}}) {
+        const Task next {drawn.right(first ? 3 : 1).left(1).toInt(),
+                         drawn.mid(first ? 1 : 0, 1).toInt(), drawn.mid(first ? 2 : 1, 1).toInt(),
+                         first};
+        for (const auto &[part, value, low] : {std::tuple {"factor ", next.factor, 2},
+                                               {"tens ", next.tens, 1},
+                                               {"units ", next.units, 1}}) {
             if (value < low || value > 9)
                 return u"task drawn out of range: "_s + text;
             if (from == 3 && (value == low || value == 9))
@@ -258,15 +296,21 @@ struct Walk
             if (what < 4)
                 digit(QChar(u'0' + pick(10))), done += u'd';
             else if (what == 4)
-                QTest::keyClick(f->form->windowHandle(), char(sign.toLatin1())), m.type(sign), done += sign;
+                QTest::keyClick(f->form->windowHandle(), char(sign.toLatin1())), m.type(sign),
+                    done += sign;
             else if (what == 5)
-                key(Qt::Key_Backspace, pick(2) ? Qt::ControlModifier : Qt::NoModifier), m.typed.chop(1), done += u'b';
+                key(Qt::Key_Backspace, pick(2) ? Qt::ControlModifier : Qt::NoModifier),
+                    m.typed.chop(1), done += u'b';
             else if (what == 6)
                 deleteByButton(), done += u"<---"_s;
             else if (what == 9)
-                void(QTest::qWaitForWindowActive(f->form.get())), key(Qt::Key_F9), m.spoken << m.spokenTask() + u". Deine Antwort: "_s + m.spokenAnswer(), done += u"F9"_s;
+                void(QTest::qWaitForWindowActive(f->form.get())), key(Qt::Key_F9),
+                    m.spoken << m.spokenTask() + u". Deine Antwort: "_s + m.spokenAnswer(),
+                    done += u"F9"_s;
             else
-                QTest::keyClick(f->form->windowHandle(), "a-5"[what - 7], what == 8 ? Qt::ControlModifier : Qt::NoModifier), done += u'x';
+                QTest::keyClick(f->form->windowHandle(), "a-5"[what - 7],
+                                what == 8 ? Qt::ControlModifier : Qt::NoModifier),
+                    done += u'x';
         }
         log << u"edit %1 to %2"_s.arg(done, m.typed);
     }
@@ -282,12 +326,15 @@ struct Walk
         if (fails)
             p.clipboardFails = true, p.clipboard = m.clipboard = u"etwas anderes"_s;
         if (m.game) {
-            // In the game: STOP or the frame's close button, answered; or keys for the hidden main window.
+            // In the game: STOP or the frame's close button, answered; or keys for the hidden main
+            // window.
             const int via = pick(3);
-            log << u"in the game: %1, %2"_s.arg(std::array{u"STOP"_s, u"close"_s, u"keys"_s}[via], yes ? u"Ja"_s : u"Nein"_s);
+            log << u"in the game: %1, %2"_s.arg(std::array {u"STOP"_s, u"close"_s, u"keys"_s}[via],
+                                                yes ? u"Ja"_s : u"Nein"_s);
             if (via < 2) {
                 f->platform.answers << (yes ? MsgResult::Yes : MsgResult::No);
-                via ? void(f->form->memoryWindow()->close()) : click(f->form->memoryWindow(), "Befehl1");
+                via ? void(f->form->memoryWindow()->close())
+                    : click(f->form->memoryWindow(), "Befehl1");
                 m.say(Stop);
                 m.game = !yes;
                 m.onDelete.reset();
@@ -307,42 +354,54 @@ struct Walk
         } else if (s.kind == 'l') {
             // Memo, the reward rule, the help and the keys.
             const int which = pick(4);
-            log << u"picture %1"_s.arg(QString::fromLatin1(std::array{"Memo", "reward rule", "help", "keys"}[which]));
-            picture(std::array{"Bild4", "Bild3", "Bild7", "Bild8"}[which], std::array{Qt::Key_F6, Qt::Key_F2, Qt::Key_F1, Qt::Key_F7}[which]);
+            log << u"picture %1"_s.arg(
+                QString::fromLatin1(std::array {"Memo", "reward rule", "help", "keys"}[which]));
+            picture(std::array {"Bild4", "Bild3", "Bild7", "Bild8"}[which],
+                    std::array {Qt::Key_F6, Qt::Key_F2, Qt::Key_F1, Qt::Key_F7}[which]);
             which ? m.say(Pictures[which - 1])
-                  : m.say({u"Noch %1 Aufgaben bis zur Spielrunde!"_s.arg(10 - m.right % 10), 48, u"Belohnung"_s});
+                  : m.say({u"Noch %1 Aufgaben bis zur Spielrunde!"_s.arg(10 - m.right % 10), 48,
+                           u"Belohnung"_s});
         } else if (s.kind == 'c') {
-            log << u"Check, %1%2"_s.arg(yes ? u"Ja"_s : u"Nein"_s, fails ? u", clipboard fails"_s : QString());
+            log << u"Check, %1%2"_s.arg(yes ? u"Ja"_s : u"Nein"_s,
+                                        fails ? u", clipboard fails"_s : QString());
             p.answers << (yes ? MsgResult::Yes : MsgResult::No);
             picture("Bild6", Qt::Key_F4);
             m.exportList(yes, fails);
         } else if (s.kind == 'n') {
             const QString name = Names[pick(5)];
-            log << u"Name \"%1\", %2%3"_s.arg(name, yes ? u"Ja"_s : u"Nein"_s, fails ? u", clipboard fails"_s : QString());
+            log << u"Name \"%1\", %2%3"_s.arg(name, yes ? u"Ja"_s : u"Nein"_s,
+                                              fails ? u", clipboard fails"_s : QString());
             p.inputs << name, p.answers << (yes ? MsgResult::Yes : MsgResult::No);
             picture("Bild9", Qt::Key_F5);
             m.rename(name, yes, fails);
         } else if (s.kind == 'j') {
-            // For one evaluation the counters stand at a band's very limit or one error below it; or
-            // at 29 or 57 in 100, where the quotient times 100 falls just short of a whole number.
+            // For one evaluation the counters stand at a band's very limit or one error below it;
+            // or at 29 or 57 in 100, where the quotient times 100 falls just short of a whole
+            // number.
             const bool justShort = !pick(4);
             const qint64 right = justShort ? 100 : 20 * (1 + pick(20));
-            const int limit = std::array{5, 10, 20, 30, 40, 50, 60, 70}[pick(8)];
+            const int limit = std::array {5, 10, 20, 30, 40, 50, 60, 70}[pick(8)];
             const int errors = justShort ? 29 + 28 * pick(2) : int(limit * right / 100) - pick(2);
             log << u"evaluation at %1 errors, %2 right"_s.arg(errors).arg(right);
             Modul1 &state = f->form->state();
-            const auto [errorsBefore, rightBefore] = std::pair(state.ErrorCount, state.CorrectCount);
+            const auto [errorsBefore, rightBefore]
+                = std::pair(state.ErrorCount, state.CorrectCount);
             const auto [modelErrors, modelRight] = std::pair(m.errors, m.right);
-            state.ErrorCount = std::int16_t(errors), state.CorrectCount = right, m.errors = errors, m.right = right;
+            state.ErrorCount = std::int16_t(errors), state.CorrectCount = right, m.errors = errors,
+            m.right = right;
             picture("Bild2", Qt::Key_F3);
             reached[u"band limits"_s] += m.evaluate() >= 0;
-            state.ErrorCount = errorsBefore, state.CorrectCount = rightBefore, m.errors = modelErrors, m.right = modelRight;
+            state.ErrorCount = errorsBefore, state.CorrectCount = rightBefore,
+            m.errors = modelErrors, m.right = modelRight;
         } else if (s.kind == 'q' || s.kind == 'x') {
             const bool end = s.kind == 'x';
             const int via = pick(3);
-            log << u"%1, %2"_s.arg(std::array{u"Esc"_s, u"Ende"_s, u"close"_s}[via], end ? u"Ja"_s : u"Nein"_s);
+            log << u"%1, %2"_s.arg(std::array {u"Esc"_s, u"Ende"_s, u"close"_s}[via],
+                                   end ? u"Ja"_s : u"Nein"_s);
             p.answers << (end ? MsgResult::Yes : MsgResult::No);
-            via == 0 ? key(Qt::Key_Escape) : via == 1 ? click(f->form.get(), "Bild1") : void(f->form->close());
+            via == 0       ? key(Qt::Key_Escape)
+                : via == 1 ? click(f->form.get(), "Bild1")
+                           : void(f->form->close());
             m.say(Quit);
             m.ended = end;
         } else {
@@ -375,21 +434,29 @@ struct Walk
             {u"errors"_s, f->caption("Bezeichnung3"), QString::number(m.errors)},
             {u"right answers"_s, f->caption("Bezeichnung4"), QString::number(m.right)},
             {u"error list"_s, f->entries().join(u'\n'), m.list.join(u'\n')},
-            {u"colours"_s, colour(f->form.get()) + colour(f->get("Bezeichnung1")) + colour(f->get("Bezeichnung2")) + colour(key),
+            {u"colours"_s,
+             colour(f->form.get()) + colour(f->get("Bezeichnung1")) + colour(f->get("Bezeichnung2"))
+                 + colour(key),
              background.repeated(3) + QApplication::palette(key).window().color().name()},
             {u"caption"_s, f->form->windowHandle()->title(), Prefix + m.name},
-            {u"focus"_s, focus, !m.onDelete ? QString() : *m.onDelete ? u"Befehl18"_s : u"Befehl11"_s},
+            {u"focus"_s, focus,
+             !m.onDelete       ? QString()
+                 : *m.onDelete ? u"Befehl18"_s
+                               : u"Befehl11"_s},
             {u"messages"_s, show(p.messages), show(m.messages)},
             {u"behind the messages"_s, scenes.join(u'\n'), m.scenes.join(u'\n')},
             {u"told"_s, p.spoken.join(u'\n'), m.spoken.join(u'\n')},
             {u"input boxes"_s, p.prompts.join(u'\n'), m.prompts.join(u'\n')},
             {u"beeps"_s, QString::number(p.beeps), QString::number(m.messages.count(Wrong))},
             {u"clipboard"_s, p.clipboard, m.clipboard},
-            {u"windows"_s, windows(f->form->isVisible(), f->form->memoryWindow() && f->form->memoryWindow()->isVisible(),
-                                   f->form->infoWindow() && f->form->infoWindow()->isVisible(), p.ended),
+            {u"windows"_s,
+             windows(f->form->isVisible(),
+                     f->form->memoryWindow() && f->form->memoryWindow()->isVisible(),
+                     f->form->infoWindow() && f->form->infoWindow()->isVisible(), p.ended),
              windows(!m.game && !m.ended, m.game && !m.ended, false, m.ended)},
         };
-        p.messages.clear(), m.messages.clear(), scenes.clear(), m.scenes.clear(), p.spoken.clear(), m.spoken.clear(), p.prompts.clear(), m.prompts.clear(), p.beeps = 0;
+        p.messages.clear(), m.messages.clear(), scenes.clear(), m.scenes.clear(), p.spoken.clear(),
+            m.spoken.clear(), p.prompts.clear(), m.prompts.clear(), p.beeps = 0;
         for (const auto &[what, actual, expected] : shown) {
             if (actual != expected)
                 return what + u": \""_s + actual + u"\", the model says \""_s + expected + u'"';
@@ -398,9 +465,11 @@ struct Walk
     }
     static QString show(const QList<Message> &messages)
     {
-        return std::accumulate(messages.begin(), messages.end(), QString(), [](const QString &lines, const Message &m) {
-            return lines + u"%1|%2|%3\n"_s.arg(m.text, QString::number(m.style), m.title);
-        });
+        return std::accumulate(
+            messages.begin(), messages.end(), QString(),
+            [](const QString &lines, const Message &m) {
+                return lines + u"%1|%2|%3\n"_s.arg(m.text, QString::number(m.style), m.title);
+            });
     }
 };
 
@@ -429,9 +498,11 @@ QList<Step> steps(quint32 seed, int count)
     QList<Step> steps;
     for (int i = 0; i < count; ++i) {
         const double late = double(i) / count;
-        // Right, wrong, evaluation, edit, look, Check, Name, quit (Nein), Info, counters jump, end (only at the end).
-        std::discrete_distribution<int> kinds{5, 20 * late * late, 3, 1.2, 1, 0.6, 0.5, 0.3, 0.15, 0.4, late > 0.96 ? 0.5 : 0};
-        steps << Step{"rwvelcnqijx"[kinds(rng)], quint32(rng())};
+        // Right, wrong, evaluation, edit, look, Check, Name, quit (Nein), Info, counters jump, end
+        // (only at the end).
+        std::discrete_distribution<int> kinds {
+            5, 20 * late * late, 3, 1.2, 1, 0.6, 0.5, 0.3, 0.15, 0.4, late > 0.96 ? 0.5 : 0};
+        steps << Step {"rwvelcnqijx"[kinds(rng)], quint32(rng())};
     }
     return steps;
 }
@@ -448,7 +519,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<quint32>("seed");
         const int chosen = qEnvironmentVariableIntValue("VUVERE_WALK_SEED");
-        for (const quint32 seed : chosen ? QList<quint32>{quint32(chosen)} : QList<quint32>{1, 2, 3})
+        for (const quint32 seed :
+             chosen ? QList<quint32> {quint32(chosen)} : QList<quint32> {1, 2, 3})
             QTest::newRow(qPrintable(u"seed %1"_s.arg(seed))) << seed;
     }
 
@@ -461,8 +533,9 @@ private Q_SLOTS:
         QStringList log;
         const auto [at, failure] = ::walk(run, reached, log);
         if (at >= 0) {
-            // Shrinking: drops the steps of one kind, then ever smaller runs of steps, as long as the
-            // same kind of difference stays; it stops after ten seconds in all, with what it has.
+            // Shrinking: drops the steps of one kind, then ever smaller runs of steps, as long as
+            // the same kind of difference stays; it stops after ten seconds in all, with what it
+            // has.
             static QElapsedTimer spent;
             spent.isValid() ? void() : spent.start();
             const QString kind = failure.section(u':', 0, 0);
@@ -472,14 +545,19 @@ private Q_SLOTS:
                 for (qsizetype i = 0; i < run.size(); ++i)
                     drop(i, run[i]) ? void() : trial.append(run[i]);
                 const auto [end, again] = ::walk(trial, reached, log);
-                return end >= 0 && again.section(u':', 0, 0) == kind ? (run = trial.mid(0, end + 1), true) : false;
+                return end >= 0 && again.section(u':', 0, 0) == kind
+                    ? (run = trial.mid(0, end + 1), true)
+                    : false;
             };
             run.resize(at + 1);
             for (const char stepKind : std::string_view("rwvelcnqijx"))
                 keep([stepKind](qsizetype, Step s) { return s.kind == stepKind; });
-            for (qsizetype chunk = run.size() / 2; chunk >= 1 && spent.elapsed() < 10000; chunk /= 2) {
+            for (qsizetype chunk = run.size() / 2; chunk >= 1 && spent.elapsed() < 10000;
+                 chunk /= 2) {
                 for (qsizetype i = 0; i < run.size() && spent.elapsed() < 10000;)
-                    keep([i, chunk](qsizetype j, Step) { return j >= i && j < i + chunk; }) ? void() : void(i += chunk);
+                    keep([i, chunk](qsizetype j, Step) { return j >= i && j < i + chunk; })
+                        ? void()
+                        : void(i += chunk);
             }
             const auto [end, last] = ::walk(run, reached, log);
             QFAIL(qPrintable(u"%1\nafter these steps:\n%2"_s.arg(last, log.join(u'\n'))));
@@ -489,7 +567,8 @@ private Q_SLOTS:
             tally << u"%1: %2"_s.arg(what).arg(count);
         qInfo("seed %u reached %s", seed, qPrintable(tally.join(u", "_s)));
         QVERIFY(reached[u"games"_s] >= 3 && reached[u"errors"_s] > 60 && reached[u"repeats"_s] > 0);
-        // Every band and its limits, answers too long and too short, both ends of each random range and both orders.
+        // Every band and its limits, answers too long and too short, both ends of each random range
+        // and both orders.
         QCOMPARE(reached.size(), 24);
     }
 };
