@@ -33,7 +33,8 @@ export DISPLAY=":$(head -n1 "$work/display")"
 
 "$program" 2>"$work/program.log" &
 pids+=($!)
-window=$(timeout 20 xdotool search --sync --onlyvisible --pid "${pids[1]}" --name '^Vuvere Rovivudevu' | head -n1) || true
+window=$(timeout 20 xdotool search --sync --onlyvisible --pid "${pids[1]}" \
+    --name '^Vuvere Rovivudevu' | head -n1) || true
 [ -n "$window" ] || { echo "the program showed no window" >&2; exit 1; }
 sleep 1  # let the first paint finish
 # An empty answer is a wrong one.
@@ -52,5 +53,6 @@ read -r left top right bottom < <(
                 END {print l, t, r, b}')
 
 mkdir -p "$(dirname "$output")"
-/usr/bin/import -window root -crop "$((right - left))x$((bottom - top))+$left+$top" +repage "$output"
+crop="$((right - left))x$((bottom - top))+$left+$top"
+/usr/bin/import -window root -crop "$crop" +repage "$output"
 echo "wrote $output"
