@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the README's `make test` on a fresh clone inside a minimal Debian 13 tree, then builds
-# the package there. Needs root. The tree is kept in a cache outside the clone, so a second run
-# only installs what it lacks; it is made anew when it is a month old.
+# the package there and runs its autopkgtest suite on it, installed in the tree. Needs root. The
+# tree is kept in a cache outside the clone, so a second run only installs what it lacks; it is
+# made anew when it is a month old.
 # What the run mounts lives in a private mount namespace, and its processes in a private PID
 # namespace, so neither outlives the run however it ends; the clean-up below makes sure of it.
 set -euo pipefail
@@ -25,7 +26,9 @@ if [ "${1:-}" = --inside ]; then
     chroot "$root" dpkg --configure -a
     exec chroot "$root" /usr/bin/env -i HOME=/root LANG=C.UTF-8 TERM="${TERM:-dumb}" \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-        sh -c 'cd /tmp/src && make test && make package'
+        sh -c 'cd /tmp/src && make test && make package &&
+            apt-get install -y -qq --no-install-recommends autopkgtest &&
+            autopkgtest build/deb/vuvere-rovivudevu_*.changes -- null'
 fi
 
 [ "$(id -u)" -eq 0 ] || { echo "make test-debian13 needs root (chroot and mounts)" >&2; exit 1; }
