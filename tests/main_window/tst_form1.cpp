@@ -18,7 +18,9 @@ private Q_SLOTS:
         QCOMPARE(f.platform.seeds, (QList<double> {43200.0, 43200.0}));
         // The error counter stops at its largest value; the answer is still beeped and listed.
         f.form->state().ErrorCount = 32766;
-        f.play(u"ERE"_s);
+        f.press(Qt::Key_Return);
+        f.answerRight();
+        f.press(Qt::Key_Return);
         QCOMPARE(f.caption("Bezeichnung3") + u'/' + f.caption("Bezeichnung4")
                      + QString::number(f.platform.beeps),
                  u"32767/12"_s);
@@ -28,7 +30,7 @@ private Q_SLOTS:
         // Right answers have no 16-bit limit.
         f.form->state().CorrectCount = 32767;
         f.get("Bezeichnung4")->setCaption(u"32767"_s);
-        f.play(u"R"_s);
+        f.answerRight();
         QCOMPARE(f.caption("Bezeichnung4"), u"32768"_s);
     }
 
@@ -51,7 +53,9 @@ private Q_SLOTS:
     void review()
     {
         Form1Fixture f;
-        f.play(u"RER"_s);
+        f.answerRight();
+        f.press(Qt::Key_Return);
+        f.answerRight();
         QCOMPARE(f.get("Bezeichnung4")->accessibleName() + u'/'
                      + f.get("Bezeichnung3")->accessibleName(),
                  u"2 richtig/1 Fehler"_s);
@@ -60,7 +64,7 @@ private Q_SLOTS:
                      + list->item(0)->text(),
                  u"9 mal 12/ 9 · 1 2 = _____ + ___ = _____"_s);
         list->setFocus();
-        f.play(u"F8"_s);
+        f.press(Qt::Key_F8);
         QVERIFY(QTest::qWaitForWindowActive(f.form->infoWindow()));
         QCOMPARE(
             f.form->infoWindow()->findChild<QWidget *>(u"Bild1"_s)->accessibleDescription(),
