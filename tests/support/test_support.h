@@ -81,11 +81,8 @@ public:
         return std::uniform_real_distribution<double>(0, 1)(fallback);
     }
     double rtcGetTimer() override { return 43200.0; }
-    void clearClipboard() override
-    {
-        if (!clipboardFails)
-            clipboard.clear();
-    }
+    void clearClipboard() override { setClipboardText({}); }
+    // A clipboard that fails keeps what it had.
     void setClipboardText(const QString &text) override
     {
         if (!clipboardFails)

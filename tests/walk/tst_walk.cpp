@@ -131,8 +131,7 @@ struct Model
     bool game = false;
     bool ended = false;
     // The delete button keeps the focus while it leaves something to delete; else it is on OK.
-    // Unknown after a box of the game: the window manager gives the focus back.
-    std::optional<bool> onDelete = false;
+    bool onDelete = false;
     QList<Task> list;
     QList<Message> messages;
     // What the screen reader is told, the input boxes asked, and for each message the windows
@@ -430,7 +429,7 @@ struct Walk
             f->platform.randoms[i] = openDraw();
         const Task next = drawn(f->platform.randoms);
         const int send = pick(3);
-        m.onDelete = m.onDelete == true && send < 2;
+        m.onDelete = m.onDelete && send < 2;
         if (send == 0)
             press(Qt::Key_Return);
         else if (send == 1)
@@ -603,7 +602,11 @@ struct Walk
         }
         m.say(Stop);
         m.game = !yes;
-        m.onDelete.reset();
+        // Back in the main window, the focus is on OK.
+        if (yes) {
+            (void)QTest::qWaitForWindowActive(f->form.get());
+            m.onDelete = false;
+        }
     }
 
     QString step(Step s);
@@ -686,9 +689,10 @@ QString Walk::compare()
     const bool stored = tensPart->isHidden() && unitsPart->isHidden();
     const QWidget *focused = f->form->focusWidget();
     const QString focus = focused ? focused->objectName() : u"nothing"_s;
-    QString wantedFocus = focus;
-    if (m.onDelete)
-        wantedFocus = *m.onDelete ? u"Befehl18"_s : u"Befehl11"_s;
+    // Where the model knows it: the main window hides during the game and after the end.
+    QString wantedFocus = m.onDelete ? u"Befehl18"_s : u"Befehl11"_s;
+    if (m.game || m.ended)
+        wantedFocus = focus;
     QString list;
     const QListWidget *items = f->get<QListWidget>("Liste1");
     for (int i = 0; i < items->count(); ++i) {
