@@ -139,40 +139,23 @@ struct Form1Fixture
             items << item->text();
         return items;
     }
-    // Each character one key click, as typed on the keyboard.
+    // Each character one key click into the main window's QWindow.
     void type(const QString &keys)
     {
-        for (const QChar c : keys)
-            QTest::keyClick(form->windowHandle(), char(c.toLatin1()));
+        for (const QChar key : keys)
+            QTest::keyClick(form->windowHandle(), key.toLatin1());
     }
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {
         QTest::keyClick(form->windowHandle(), key, modifiers);
     }
-    // Each time the right answer and Return, with 9 · 12 to follow.
+    // Each time: 9 · 12 queued as the next task, the right answer typed and Return.
     void answerRight(int times = 1)
     {
         for (int i = 0; i < times; ++i) {
             platform.queueTask(9, 1, 2, true);
             type(QString(form->state().ExpectedAnswer).remove(u'+').remove(u'='));
             press(Qt::Key_Return);
-        }
-    }
-    // Until the layout and Memory tests use type, press and answerRight: digits typed, E is
-    // Enter, F and a digit that function key, R a right answer.
-    void play(const QString &script)
-    {
-        for (qsizetype i = 0; i < script.size(); ++i) {
-            if (script[i] == u'E') {
-                press(Qt::Key_Return);
-            } else if (script[i] == u'F') {
-                ++i;
-                press(Qt::Key(Qt::Key_F1 + script[i].digitValue() - 1));
-            } else if (script[i] == u'R') {
-                answerRight();
-            } else {
-                type(script[i]);
-            }
         }
     }
 };
