@@ -266,7 +266,7 @@ struct Step
 
 struct Walk;
 // How often a kind of step comes: its weight, growing with the square of the progress through
-// the run, within a part of the run.
+// the run, from a part of the run on.
 struct KindSpec
 {
     Kind kind;
@@ -274,13 +274,9 @@ struct KindSpec
     double weight = 0;
     double rising = 0;
     double from = 0;
-    double until = 1;
     void (Walk::*run)();
 
-    double weightAt(double late) const
-    {
-        return late >= from && late < until ? weight + rising * late * late : 0;
-    }
+    double weightAt(double late) const { return late >= from ? weight + rising * late * late : 0; }
 };
 
 // Drives the program and the model side by side, a new program after each end.
