@@ -708,7 +708,9 @@ QString Walk::compare()
         wantedKeys
             += widget->accessibleName() + u" ("_s + keyName + u"), told Taste "_s + keyName + u'\n';
     }
+    // Counted before the rows take what was recorded.
     const qsizetype clockSeeds = p.seeds.count(43200.0);
+    const qsizetype wrongBoxes = m.messages.count(Wrong);
     QString wantedWindows = m.game ? u"game"_s : u"main"_s;
     if (m.ended)
         wantedWindows = u"ended"_s;
@@ -736,7 +738,7 @@ QString Walk::compare()
          background.repeated(3) + QApplication::palette(digitKey).window().color().name()},
         {u"caption"_s, f->form->windowHandle()->title(), Prefix + m.name},
         {u"focus"_s, focus, wantedFocus},
-        {u"beeps"_s, QString::number(taken(p.beeps)), QString::number(m.messages.count(Wrong))},
+        {u"beeps"_s, QString::number(taken(p.beeps)), QString::number(wrongBoxes)},
         {u"messages"_s, show(taken(p.messages)), show(taken(m.messages))},
         {u"behind the messages"_s, taken(scenes).join(u'\n'), taken(m.scenes).join(u'\n')},
         {u"told"_s, taken(p.spoken).join(u'\n'), taken(m.spoken).join(u'\n')},
