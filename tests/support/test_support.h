@@ -40,7 +40,8 @@ public:
     QQueue<double> randoms;
     std::mt19937 fallback {12345};
     QRectF screenTwips;
-    bool clipboardFails = false, ended = false;
+    bool clipboardFails = false;
+    bool ended = false;
     // Runs while a message box is "open", to look at the windows behind it.
     std::function<void(const Message &)> onMessage;
     QList<Message> messages;
@@ -54,11 +55,13 @@ public:
     int rtcMsgBox(QWidget *, const QString &text, int style, const QString &title) override
     {
         messages.append({text, style, title});
-        onMessage ? onMessage(messages.last()) : void();
-        return (style & 0x0F) != MsgStyle::YesNo ? MsgResult::Ok
-            : !answers.isEmpty()                 ? answers.dequeue()
-            : style & MsgStyle::DefaultButton2   ? MsgResult::No
-                                                 : MsgResult::Yes;
+        if (onMessage)
+            onMessage(messages.last());
+        if ((style & 0x0F) != MsgStyle::YesNo)
+            return MsgResult::Ok;
+        if (!answers.isEmpty())
+            return answers.dequeue();
+        return style & MsgStyle::DefaultButton2 ? MsgResult::No : MsgResult::Yes;
     }
     QString rtcInputBox(QWidget *, const QString &prompt, const QString &title) override
     {
@@ -73,22 +76,31 @@ public:
     void rtcRandomize(double seed) override { seeds << seed; }
     double rtcRandomNext() override
     {
-        return randoms.isEmpty() ? std::uniform_real_distribution<double>(0, 1)(fallback)
-                                 : randoms.dequeue();
+        if (!randoms.isEmpty())
+            return randoms.dequeue();
+        return std::uniform_real_distribution<double>(0, 1)(fallback);
     }
     double rtcGetTimer() override { return 43200.0; }
-    void clearClipboard() override { clipboard = clipboardFails ? clipboard : QString(); }
+    void clearClipboard() override { setClipboardText({}); }
+    // A clipboard that fails keeps what it had.
     void setClipboardText(const QString &text) override
     {
-        clipboard = clipboardFails ? clipboard : text;
+        if (!clipboardFails)
+            clipboard = text;
     }
     QString clipboardText() override { return clipboard; }
     QRectF screenRectTwips(const QWidget *) override { return screenTwips; }
-    void showWindow(QWidget *window, bool) override { window->show(), window->activateWindow(); }
+    void showWindow(QWidget *window, bool) override
+    {
+        window->show();
+        window->activateWindow();
+    }
     void hideWindow(QWidget *window) override { window->hide(); }
     void endProgram() override
     {
-        ended = true, std::ranges::for_each(QApplication::topLevelWidgets(), &QWidget::hide);
+        ended = true;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            window->hide();
     }
 
     // Queues the four draws of one task: the one-digit factor, the two digits and the order; each
@@ -127,26 +139,23 @@ struct Form1Fixture
             items << item->text();
         return items;
     }
-    // Keys, one a character: digits are typed, E is Enter, F and a digit that function key; R
-    // answers right, with 9 · 12 to follow.
-    void play(const QString &script)
+    // Each character one key click into the main window's QWindow.
+    void type(const QString &keys)
     {
-        QWindow *window = form->windowHandle();
-        for (qsizetype i = 0; i < script.size(); ++i) {
-            switch (const char c = script[i].toLatin1()) {
-            case 'E':
-                QTest::keyClick(window, Qt::Key_Return);
-                break;
-            case 'F':
-                QTest::keyClick(window, Qt::Key(Qt::Key_F1 + script[++i].digitValue() - 1));
-                break;
-            case 'R':
-                platform.queueTask(9, 1, 2, true);
-                play(QString(form->state().ExpectedAnswer).remove(u'+').remove(u'=') + u'E');
-                break;
-            default:
-                QTest::keyClick(window, c);
-            }
+        for (const QChar key : keys)
+            QTest::keyClick(form->windowHandle(), key.toLatin1());
+    }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(form->windowHandle(), key, modifiers);
+    }
+    // Each time: 9 · 12 queued as the next task, the right answer typed and Return.
+    void answerRight(int times = 1)
+    {
+        for (int i = 0; i < times; ++i) {
+            platform.queueTask(9, 1, 2, true);
+            type(QString(form->state().ExpectedAnswer).remove(u'+').remove(u'='));
+            press(Qt::Key_Return);
         }
     }
 };
