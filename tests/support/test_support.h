@@ -127,6 +127,25 @@ struct Form1Fixture
             items << item->text();
         return items;
     }
+    // Each character one key click into the main window's QWindow.
+    void type(const QString &keys)
+    {
+        for (const QChar key : keys)
+            QTest::keyClick(form->windowHandle(), key.toLatin1());
+    }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(form->windowHandle(), key, modifiers);
+    }
+    // Each time: 9 · 12 queued as the next task, the right answer typed and Return.
+    void answerRight(int times = 1)
+    {
+        for (int i = 0; i < times; ++i) {
+            platform.queueTask(9, 1, 2, true);
+            type(QString(form->state().ExpectedAnswer).remove(u'+').remove(u'='));
+            press(Qt::Key_Return);
+        }
+    }
     // Keys, one a character: digits are typed, E is Enter, F and a digit that function key; R
     // answers right, with 9 · 12 to follow.
     void play(const QString &script)
