@@ -136,6 +136,7 @@ private Q_SLOTS:
             memory()->close();
         }
         QCOMPARE(board(), now);
+        QVERIFY(memory()->isVisible());
         const Message asked {u"  Das Spiel jetzt beenden?"_s, 20, u"Memory"_s};
         QCOMPARE(f->platform.messages.size(), 3);
         QCOMPARE(f->platform.messages.count(asked), 2);
