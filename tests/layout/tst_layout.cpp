@@ -163,6 +163,19 @@ private Q_SLOTS:
         }
     }
 
+    // A window centred on the real platform's screen before it has a frame is centred again by
+    // its frame once it is shown.
+    void centring()
+    {
+        QWidget window;
+        window.resize(200, 100);
+        centreWindow(&window, QtPlatform().screenRectTwips(nullptr));
+        window.show();
+        const QPoint middle = QGuiApplication::primaryScreen()->geometry().center();
+        QTRY_COMPARE(window.frameGeometry().center(), middle);
+        QVERIFY(window.frameGeometry() != window.geometry());
+    }
+
     void boxes_data()
     {
         QTest::addColumn<int>("row");
