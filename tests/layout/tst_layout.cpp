@@ -133,7 +133,8 @@ private Q_SLOTS:
             stops << focus;
         }
         QCOMPARE(stops.size(), window == Memory ? 2 : 1);
-
+        // Every text fits its control in the real fonts; no control is cut by the window's edge
+        // or covers another but a shape, which is drawn behind them.
         const QList<QWidget *> children = w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
         for (QWidget *child : children) {
             const QByteArray name = child->objectName().toLatin1();
