@@ -13,7 +13,6 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -135,23 +134,16 @@ protected:
 };
 
 // A box that closes leaves no window active until a window manager hands the focus back, and
-// without one nobody does: the owner takes it back, on the control that had it, unless it was
-// hidden meanwhile.
-void giveFocusBack(QWidget *owner, const QPointer<QWidget> &focus)
+// without one nobody does: the owner takes it back, unless it was hidden meanwhile. Its focus
+// is then on the control that had it.
+void giveFocusBack(QWidget *owner)
 {
     if (!owner)
         return;
-    if (focus)
-        focus->setFocus(Qt::ActiveWindowFocusReason);
     QTimer::singleShot(0, owner, [owner] {
         if (owner->isVisible() && !owner->isActiveWindow())
             owner->activateWindow();
     });
-}
-
-QPointer<QWidget> focusOf(const QWidget *owner)
-{
-    return owner ? owner->window()->focusWidget() : nullptr;
 }
 
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
@@ -216,7 +208,6 @@ QtPlatform::~QtPlatform()
 int QtPlatform::rtcMsgBox(QWidget *owner, const QString &text, int style, const QString &title)
 {
     waitForAnnouncement();
-    const QPointer<QWidget> focus = focusOf(owner);
     OwnedBox<QMessageBox> box(owner);
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText);
@@ -236,7 +227,7 @@ int QtPlatform::rtcMsgBox(QWidget *owner, const QString &text, int style, const 
     }
     widenForTitle(&box, title);
     box.exec();
-    giveFocusBack(owner, focus);
+    giveFocusBack(owner);
     if (!yes)
         return MsgResult::Ok;
     return box.clickedButton() == yes ? MsgResult::Yes : MsgResult::No;
@@ -245,7 +236,6 @@ int QtPlatform::rtcMsgBox(QWidget *owner, const QString &text, int style, const 
 QString QtPlatform::rtcInputBox(QWidget *owner, const QString &prompt, const QString &title)
 {
     waitForAnnouncement();
-    const QPointer<QWidget> focus = focusOf(owner);
     OwnedBox<QInputDialog> dialog(owner);
     dialog.setWindowTitle(title);
     dialog.setLabelText(displayText(prompt));
@@ -254,7 +244,7 @@ QString QtPlatform::rtcInputBox(QWidget *owner, const QString &prompt, const QSt
     dialog.setTextValue(QString());
     widenForTitle(&dialog, title);
     const bool accepted = dialog.exec() == QDialog::Accepted;
-    giveFocusBack(owner, focus);
+    giveFocusBack(owner);
     return accepted ? dialog.textValue() : QString();
 }
 
