@@ -197,6 +197,38 @@ def number(said):
     return rf"(?<!Karte )\b{turned}\b"
 
 
+def play_to_the_end(seen):
+    """Finds every pair by keys, from card 2 on, knowing the numbers seen; the last pair ends the
+    game with its box, which comes after the pair is told."""
+    at = 2
+    found = {1, 2} if seen[1] == seen[2] else set()
+    face_up = {1, 2} - found
+
+    def turn(k, second):
+        nonlocal at
+        (row, column), (to_row, to_column) = divmod(at - 1, 6), divmod(k - 1, 6)
+        moves = ["Down"] * (to_row - row) + ["Up"] * (row - to_row)
+        moves += ["Right"] * (to_column - column) + ["Left"] * (column - to_column)
+        end = len(found) == 16 and second
+        expected = [rf"Karte {k}: \d"] + [r"Ein Paar!.*Das Spiel ist beendet"] * end
+        said = step(f"card {k}", [*moves, "space"], *expected)
+        once(said, rf"Karte {k}: ", *["Paar"] * second, *["Das Spiel ist beendet"] * end)
+        at, seen[k] = k, int(re.search(rf"Karte {k}: (\d)", said)[1])
+
+    while len(found) < 18:
+        pairs = [k for k in seen if k not in found | face_up
+                 and any(seen[j] == seen[k] for j in seen if j != k)]
+        unknown = [k for k in range(1, 19) if k not in seen]
+        first = pairs[0] if pairs else unknown[0]
+        turn(first, False)
+        partner = [j for j in seen if j != first and seen[j] == seen[first]]
+        second = partner[0] if partner else next(k for k in unknown if k != first)
+        turn(second, True)
+        pair = seen[first] == seen[second]
+        found |= {first, second} if pair else set()
+        face_up = set() if pair else {first, second}
+
+
 def session():
     start(PROGRAM, env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
     said = step("start", [], TASK)
@@ -227,12 +259,15 @@ def session():
         assert not reward or re.search(right + ".*Memoryspiel", said), "the reward came first"
     said = step("the Memory game", ["Return"], r"Karte 1\b.*verdeckt")
     once(said, "Karte", "verdeckt")
-    said = step("a card turned", ["space"], r"Karte 1: \d")
-    once(said, "Karte", number(said))
+    first = step("a card turned", ["space"], r"Karte 1: \d")
+    once(first, "Karte", number(first))
     once(step("the next card", ["Right"], r"Karte 2\b.*verdeckt"), "Karte", "verdeckt")
-    said = step("a second card turned", ["space"], r"Karte 2: \d\. (Ein|Kein) Paar")
-    once(said, "Karte", number(said), "Paar")
+    second = step("a second card turned", ["space"], r"Karte 2: \d\. (Ein|Kein) Paar")
+    once(second, "Karte", number(second), "Paar")
     step("STOP by Esc", ["Escape"], "Das Spiel jetzt beenden")
+    step("Nein, back to the card", ["Escape"], r"Karte 2\b")
+    play_to_the_end({k: int(re.search(r"Karte \d: (\d)", turned)[1])
+                     for k, turned in ((1, first), (2, second))})
     the_task(step("back from the game", ["Return"], TASK), task)
     said = step("the info window (F8)", ["F8"], "Programm-Info", "QRW 1 x 1 gro", "Version",
                 r"www\.qrw\.example")
@@ -264,7 +299,7 @@ def main():
         return
     work = tempfile.mkdtemp(prefix="vuvere-orca-")
     # A private D-Bus session under a watchdog.
-    watched = ["timeout", "--kill-after=10", "300", "dbus-run-session", "--", sys.executable, "-u",
+    watched = ["timeout", "--kill-after=10", "420", "dbus-run-session", "--", sys.executable, "-u",
                __file__, PROGRAM]
     run = subprocess.run(watched, env=dict(os.environ, VUVERE_ORCA_WORK=work))
     stop_all()
