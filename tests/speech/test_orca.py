@@ -277,7 +277,7 @@ def session():
     clear_of("Fehlerliste kopieren", " ", "Fehlerliste")
     step("Ja", ["shift+Tab", "Return"], "Die Fehlerliste wurde kopiert")
     the_task(step("back from the error list", ["Return"], TASK), task)
-    step("a new name (F5)", ["F5"], "Name eingeben")
+    step("a new name (F5)", ["F5"], "Neuer Benutzer")
     the_task(step("the name given", [*"Anna", "Return"], TASK), task)
     step("Esc", ["Escape"], "Dieses Programm jetzt beenden")
     the_task(step("Nein, the default", ["Return"], TASK), task)
