@@ -32,9 +32,10 @@ QPoint centredFrame(QSize outerPixels, const QRectF &screenTwips)
 }
 
 // Waits for the window manager's frame and centres the window by it, then ends: once the
-// frame has stood centred at two looks in a row, or after a few seconds. Qt sends no event
-// when only the frame becomes known, so it looks at intervals from the window's showing on.
-// A window has one watch at most; centring it before its frame is known starts it again.
+// frame has stood centred at two looks in a row, when a nudge brings no frame, or after a few
+// seconds. Qt sends no event when only the frame becomes known, so it looks at intervals from
+// the window's showing on. A window has one watch at most; centring it before its frame is known
+// starts it again.
 class FrameWatch : public QObject
 {
 public:
@@ -68,7 +69,10 @@ protected:
         if (!hasFrame(m_window)) {
             // Qt reads the frame again only when the window manager next configures the
             // window, which it may have done before it published the frame: after a while, a
-            // move by a pixel, down and up, makes it configure the window again.
+            // move by a pixel, up and down, makes it configure the window again. Still no frame
+            // after that, and no window manager frames the window.
+            if (m_looks > NudgeAfter + 2)
+                return finish();
             if (m_looks > NudgeAfter)
                 m_window->move(m_window->pos() + QPoint(0, m_looks % 2 == 0 ? 1 : -1));
             return;

@@ -163,7 +163,7 @@ void Form1::NewTask()
     Bezeichnung1->setCaption(texts.task);
     Bezeichnung2->setCaption(QString());
     // Said with OK whenever the focus comes back to the window.
-    Befehl11->setAccessibleDescription(QStringLiteral("Aufgabe: ") + spokenTask(texts.task));
+    m_platform.describe(Befehl11, QString(), QStringLiteral("Aufgabe: ") + spokenTask(texts.task));
 }
 
 void Form1::tellTaskAndAnswer()

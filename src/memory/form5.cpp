@@ -287,7 +287,6 @@ void Form5::describeCard(int k)
         description = QStringLiteral("gefunden");
     else
         description = card->caption().trimmed().left(1);
-    m_cards[static_cast<size_t>(k)]->setAccessibleDescription(description);
-    m_cards[static_cast<size_t>(k)]->setAccessibleName(
-        QStringLiteral("Karte %1, %2").arg(k).arg(description));
+    m_platform.describe(m_cards[static_cast<size_t>(k)],
+                        QStringLiteral("Karte %1, %2").arg(k).arg(description), description);
 }

@@ -44,6 +44,9 @@ public:
     // Tells a screen reader a message that no box or focus change says: the owner is the
     // window it belongs to.
     virtual void announce(QWidget *owner, const QString &text) = 0;
+    // What a screen reader reads with the control whenever the focus comes to it. A change is
+    // never said by itself, even on the focused control: announce() tells what is new.
+    virtual void describe(QWidget *control, const QString &name, const QString &description) = 0;
     virtual void rtcRandomize(double seed) = 0;
     // Uniform on [0, 1).
     virtual double rtcRandomNext() = 0;

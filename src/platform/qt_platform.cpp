@@ -8,6 +8,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QClipboard>
+#include <QEventLoop>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -132,6 +133,19 @@ protected:
     }
 };
 
+// A box that closes leaves no window active until a window manager hands the focus back, and
+// without one nobody does: the owner takes it back, unless it was hidden meanwhile. Its focus
+// is then on the control that had it.
+void giveFocusBack(QWidget *owner)
+{
+    if (!owner)
+        return;
+    QTimer::singleShot(0, owner, [owner] {
+        if (owner->isVisible() && !owner->isActiveWindow())
+            owner->activateWindow();
+    });
+}
+
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
 // Before Qt 6.8 a window cannot announce a text. A notification object that shows itself is
 // spoken at once, so each window gets an invisible 1 x 1 one whose name is the message.
@@ -193,6 +207,7 @@ QtPlatform::~QtPlatform()
 
 int QtPlatform::rtcMsgBox(QWidget *owner, const QString &text, int style, const QString &title)
 {
+    waitForAnnouncement();
     OwnedBox<QMessageBox> box(owner);
     box.setWindowTitle(title);
     box.setTextFormat(Qt::PlainText);
@@ -212,6 +227,7 @@ int QtPlatform::rtcMsgBox(QWidget *owner, const QString &text, int style, const 
     }
     widenForTitle(&box, title);
     box.exec();
+    giveFocusBack(owner);
     if (!yes)
         return MsgResult::Ok;
     return box.clickedButton() == yes ? MsgResult::Yes : MsgResult::No;
@@ -219,6 +235,7 @@ int QtPlatform::rtcMsgBox(QWidget *owner, const QString &text, int style, const 
 
 QString QtPlatform::rtcInputBox(QWidget *owner, const QString &prompt, const QString &title)
 {
+    waitForAnnouncement();
     OwnedBox<QInputDialog> dialog(owner);
     dialog.setWindowTitle(title);
     dialog.setLabelText(displayText(prompt));
@@ -226,7 +243,9 @@ QString QtPlatform::rtcInputBox(QWidget *owner, const QString &prompt, const QSt
     dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
     dialog.setTextValue(QString());
     widenForTitle(&dialog, title);
-    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    giveFocusBack(owner);
+    return accepted ? dialog.textValue() : QString();
 }
 
 void QtPlatform::rtcBeep()
@@ -256,6 +275,39 @@ void QtPlatform::announce(QWidget *owner, const QString &text)
 #else
     showNotice(owner, text);
 #endif
+    m_announced.start();
+}
+
+void QtPlatform::describe(QWidget *control, const QString &name, const QString &description)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // From Qt 6.8 on a screen reader says a change of the focused control's name or description,
+    // which would repeat the announcement. It reads the control anew with the next focus.
+    const bool quiet = control->hasFocus();
+    const QAccessible::UpdateHandler previous
+        = quiet ? QAccessible::installUpdateHandler([](QAccessibleEvent *) {}) : nullptr;
+#endif
+    control->setAccessibleName(name);
+    // A screen reader that reads both would say twice a description that ends the name.
+    control->setAccessibleDescription(name.endsWith(description) ? QString() : description);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (quiet)
+        QAccessible::installUpdateHandler(previous);
+#endif
+}
+
+// A screen reader speaks a box that opens before a message still in its queue: a box that follows
+// a message at once waits a moment, so that the message is heard first.
+void QtPlatform::waitForAnnouncement()
+{
+    constexpr qint64 Lead = 600;
+    const qint64 left = m_announced.isValid() ? Lead - m_announced.elapsed() : 0;
+    m_announced.invalidate();
+    if (left <= 0)
+        return;
+    QEventLoop loop;
+    QTimer::singleShot(left, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 ca_context *QtPlatform::openSoundContext()

@@ -2,6 +2,8 @@
 
 #include "platform/platform.h"
 
+#include <QElapsedTimer>
+
 #include <random>
 
 struct ca_context;
@@ -19,6 +21,7 @@ public:
     QString rtcInputBox(QWidget *owner, const QString &prompt, const QString &title) override;
     void rtcBeep() override;
     void announce(QWidget *owner, const QString &text) override;
+    void describe(QWidget *control, const QString &name, const QString &description) override;
     void rtcRandomize(double seed) override;
     double rtcRandomNext() override;
     double rtcGetTimer() override;
@@ -32,6 +35,10 @@ public:
 
 private:
     static ca_context *openSoundContext();
+    void waitForAnnouncement();
+
+    // Since the last announcement, if it may still wait in the screen reader's queue.
+    QElapsedTimer m_announced;
 
     std::mt19937_64 m_generator;
     ca_context *m_sound = nullptr;

@@ -73,6 +73,11 @@ public:
     {
         spoken << owner->objectName() + u": "_s + text;
     }
+    void describe(QWidget *control, const QString &name, const QString &description) override
+    {
+        control->setAccessibleName(name);
+        control->setAccessibleDescription(description);
+    }
     void rtcRandomize(double seed) override { seeds << seed; }
     double rtcRandomNext() override
     {
