@@ -33,8 +33,10 @@ def window(name):
 
 def frame_centre(wid):
     info = out("xwininfo", "-id", wid)
-    x, y, w, h = (int(re.search(f"{key}: *(-?\\d+)", info)[1]) for key in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
-    extents = re.search(r"= (\d+), (\d+), (\d+), (\d+)", out("xprop", "-id", wid, "_NET_FRAME_EXTENTS"))
+    keys = ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height")
+    x, y, w, h = (int(re.search(f"{key}: *(-?\\d+)", info)[1]) for key in keys)
+    frame = out("xprop", "-id", wid, "_NET_FRAME_EXTENTS")
+    extents = re.search(r"= (\d+), (\d+), (\d+), (\d+)", frame)
     if not extents:
         return None  # not framed yet
     left, right, top, bottom = map(int, extents.groups())
@@ -45,7 +47,8 @@ def main():
     program, runs = sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 50
     display = ":77"
     os.environ.update(DISPLAY=display, QT_QPA_PLATFORM="xcb")
-    server = subprocess.Popen(["Xvfb", display, "-screen", "0", f"{WIDTH}x{HEIGHT}x24", "-nolisten", "tcp"])
+    screen = f"{WIDTH}x{HEIGHT}x24"
+    server = subprocess.Popen(["Xvfb", display, "-screen", "0", screen, "-nolisten", "tcp"])
     time.sleep(1)
     wm = subprocess.Popen(["openbox"], stderr=subprocess.DEVNULL)
     time.sleep(1)
@@ -55,7 +58,8 @@ def main():
             app = subprocess.Popen([program], stderr=subprocess.DEVNULL)
             main_id = window("^Vuvere Rovivudevu: ")
             time.sleep(0.3)
-            subprocess.run(["xdotool", "mousemove", "--window", main_id, *map(str, INFO_BUTTON), "click", "1"])
+            place = map(str, INFO_BUTTON)
+            subprocess.run(["xdotool", "mousemove", "--window", main_id, *place, "click", "1"])
             info_id = window("^Programm-Info$")
             seen = []
             for _ in range(60):
@@ -65,13 +69,15 @@ def main():
             right = [abs(cx - WIDTH / 2) <= 1 and abs(cy - HEIGHT / 2) <= 1 for cx, cy in seen]
             centred += right[-1]
             steady += all(right)
-            print(f"run {run}: {'centred' if right[-1] else 'MISPLACED'}, frame centres seen: {seen}", flush=True)
+            verdict = "centred" if right[-1] else "MISPLACED"
+            print(f"run {run}: {verdict}, frame centres seen: {seen}", flush=True)
             app.kill()
             app.wait()
     finally:
         wm.kill()
         server.kill()
-    print(f"{centred} of {runs} first showings centred by their frame; {steady} of them never seen elsewhere")
+    print(f"{centred} of {runs} first showings centred by their frame; "
+          f"{steady} of them never seen elsewhere")
 
 
 main()

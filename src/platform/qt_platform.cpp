@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <bit>
 #include <limits>
+#include <mutex>
 
 namespace {
 
@@ -172,8 +173,8 @@ QAccessibleInterface *noticeFactory(const QString &, QObject *object)
 
 void showNotice(QWidget *owner, const QString &text)
 {
-    static const bool installed = (QAccessible::installFactory(noticeFactory), true);
-    Q_UNUSED(installed);
+    static std::once_flag installed;
+    std::call_once(installed, [] { QAccessible::installFactory(noticeFactory); });
     auto *notice = owner->findChild<QWidget *>(NoticeName, Qt::FindDirectChildrenOnly);
     if (!notice) {
         notice = new QWidget(owner);
