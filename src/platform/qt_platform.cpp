@@ -135,14 +135,14 @@ protected:
 };
 
 // A box that closes leaves no window active until a window manager hands the focus back, and
-// without one nobody does: the owner takes it back, unless it was hidden meanwhile. Its focus
-// is then on the control that had it.
+// without one nobody does: the owner takes it back, unless it was hidden meanwhile or the next
+// box is already open. Its focus is then on the control that had it.
 void giveFocusBack(QWidget *owner)
 {
     if (!owner)
         return;
     QTimer::singleShot(0, owner, [owner] {
-        if (owner->isVisible() && !owner->isActiveWindow())
+        if (owner->isVisible() && !owner->isActiveWindow() && !QApplication::activeModalWidget())
             owner->activateWindow();
     });
 }
