@@ -23,22 +23,16 @@ const Message Reward {u"Jetzt gibt es eine Belohnung."_s, 64, u"Memoryspiel"_s};
 const Message Stop {u"  Das Spiel jetzt beenden?"_s, 20, u"Memory"_s};
 
 // The picture commands that only tell something, each with its box.
-struct Look
-{
-    const char *button;
-    Message message;
-};
-const Look Looks[] = {
-    {.button = "Bild3",
-     .message = {u"Nach 10 Aufgaben gibt es eine Spielrunde!"_s, 64, u"Belohnung"_s}},
-    {.button = "Bild7",
-     .message = {u"Rechne so:\r\r73 · 6 = 420 + 18 = 438\r\r8 · 47 = 320 + 56 = 376\r\r"_s, 0,
-                 u"Zerlegungsaufgabe"_s}},
-    {.button = "Bild8",
-     .message = {u"Klicke mit der Maus auf die Knöpfe am unteren Bildschirmrand\roder gib die "
-                 u"Ziffern direkt über die Tastatur ein. Zum Löschen\rnimmst du die "
-                 u"Pfeil-Löschtaste und zur Eingabe die Entertaste.\r\r"_s,
-                 0, u"Tasteneingabe"_s}},
+const std::pair<const char *, Message> Looks[] = {
+    {"Bild3", {u"Nach 10 Aufgaben gibt es eine Spielrunde!"_s, 64, u"Belohnung"_s}},
+    {"Bild7",
+     {u"Rechne so:\r\r73 · 6 = 420 + 18 = 438\r\r8 · 47 = 320 + 56 = 376\r\r"_s, 0,
+      u"Zerlegungsaufgabe"_s}},
+    {"Bild8",
+     {u"Klicke mit der Maus auf die Knöpfe am unteren Bildschirmrand\roder gib die Ziffern "
+      u"direkt über die Tastatur ein. Zum Löschen\rnimmst du die Pfeil-Löschtaste und zur "
+      u"Eingabe die Entertaste.\r\r"_s,
+      0, u"Tasteneingabe"_s}},
 };
 
 // Each picture command's key; digits, signs, Enter and Backspace stay free for the answer.
@@ -66,30 +60,11 @@ const QString Names[] = {u"Anna"_s, QString(), u"   "_s, u"[*]"_s, u"Ben Öz"_s}
 // What every walk reaches: answers too long and too short, a task listed again after another,
 // both ends of each random range and both orders, the counters' limits, every band and its
 // limits, three games and more than 60 errors in one program.
-const char *const Depths[] = {"too long",
-                              "too short",
-                              "repeats",
-                              "factor 2",
-                              "factor 9",
-                              "tens 1",
-                              "tens 9",
-                              "units 1",
-                              "units 9",
-                              "factor first",
-                              "factor last",
-                              "counter limits",
-                              "evaluations at the limits",
-                              "band 0",
-                              "band 1",
-                              "band 2",
-                              "band 3",
-                              "band 4",
-                              "band 5",
-                              "band 6",
-                              "band 7",
-                              "band 8",
-                              "three games",
-                              "more than 60 errors"};
+const char *const Depths[]
+    = {"too long",    "too short", "repeats", "factor 2",     "factor 9",    "tens 1",
+       "tens 9",      "units 1",   "units 9", "factor first", "factor last", "counter limits",
+       "band limits", "band 0",    "band 1",  "band 2",       "band 3",      "band 4",
+       "band 5",      "band 6",    "band 7",  "band 8",       "three games", "over 60 errors"};
 // How a wrong answer is made.
 const char *const Spoils[] = {"too long", "too short", "a digit changed", "a leading zero"};
 // Keys that leave the answer as it is.
@@ -131,6 +106,11 @@ QString said(const Task &task)
     return inOrder(task, number, QString::number(task.factor), u" mal "_s);
 }
 
+QString show(const Message &message)
+{
+    return u"%1|%2|%3"_s.arg(message.text, QString::number(message.style), message.title);
+}
+
 // The rules as the child and the teacher know them.
 struct Model
 {
@@ -147,7 +127,7 @@ struct Model
     // The delete button keeps the focus while it leaves something to delete; else it is on OK.
     bool onDelete = false;
     QList<Task> list;
-    QList<Message> messages;
+    int beeps = 0;
     // What the screen reader is told, the input boxes asked, and for each message the windows
     // in view, whether the error list is shown, and the caption.
     QStringList spoken;
@@ -164,9 +144,9 @@ struct Model
     }
     void say(const Message &message, bool listInView = false)
     {
-        messages << message;
         const QString inView = listInView ? u" list"_s : QString();
-        scenes << (game ? u"game"_s : u"main"_s) + inView + u' ' + Prefix + name;
+        scenes << show(message) + u" over "_s + (game ? u"game"_s : u"main"_s) + inView + u' '
+                + Prefix + name;
     }
     // A digit is added, up to 20 characters; a sign replaces the answer. Once the answer
     // reaches the place of a sign in the right answer, the sign follows.
@@ -200,6 +180,7 @@ struct Model
             }
         } else {
             say(Wrong);
+            ++beeps;
             errors = std::min(errors + 1, 32767);
             if (!list.contains(task))
                 list << task;
@@ -398,9 +379,10 @@ struct Walk
         f.emplace();
         m = Model();
         infoShown.clear();
-        f->platform.onMessage = [this](const Message &) {
+        f->platform.onMessage = [this](const Message &message) {
             const QString list = f->get<QListWidget>("Liste1")->x() == 240 ? u" list"_s : QString();
-            scenes << windowsShown() + list + u' ' + f->form->windowHandle()->title();
+            const QString title = f->form->windowHandle()->title();
+            scenes << show(message) + u" over "_s + windowsShown() + list + u' ' + title;
         };
         ++reached[u"programs"_s];
     }
@@ -497,8 +479,8 @@ struct Walk
     {
         const int which = pick(4);
         if (which < 3) {
-            picture(Looks[which].button);
-            m.say(Looks[which].message);
+            picture(Looks[which].first);
+            m.say(Looks[which].second);
         } else {
             picture("Bild4");
             const QString left = QString::number(10 - m.right % 10);
@@ -566,7 +548,7 @@ struct Walk
             picture("Bild2");
             m.evaluate();
         }
-        ++reached[u"evaluations at the limits"_s];
+        ++reached[u"band limits"_s];
         setCounters(before.first, before.second);
     }
     // In the program and in the model; the captions stay.
@@ -663,7 +645,7 @@ QString Walk::step(Step s)
     f->platform.inputs.clear();
     // Errors made one by one, not those from the counters' limits.
     if (m.errors > 60 && m.errors < 32767)
-        reached[u"more than 60 errors"_s] = m.errors;
+        reached[u"over 60 errors"_s] = m.errors;
     if (reached.value(u"games"_s) >= 3)
         reached[u"three games"_s] = 1;
     return compare();
@@ -673,14 +655,6 @@ QString Walk::step(Step s)
 template<typename T> T taken(T &recorded)
 {
     return std::exchange(recorded, T());
-}
-
-QString show(const QList<Message> &messages)
-{
-    QString lines;
-    for (const Message &message : messages)
-        lines += u"%1|%2|%3\n"_s.arg(message.text, QString::number(message.style), message.title);
-    return lines;
 }
 
 // Everything the child and the teacher can see or hear, against the model; names the first
@@ -721,7 +695,6 @@ QString Walk::compare()
     }
     // Counted before the rows take what was recorded.
     const qsizetype clockSeeds = p.seeds.count(43200.0);
-    const qsizetype wrongBoxes = m.messages.count(Wrong);
     QString wantedWindows = m.game ? u"game"_s : u"main"_s;
     if (m.ended)
         wantedWindows = u"ended"_s;
@@ -749,9 +722,9 @@ QString Walk::compare()
          background.repeated(3) + QApplication::palette(digitKey).window().color().name()},
         {u"caption"_s, f->form->windowHandle()->title(), Prefix + m.name},
         {u"focus"_s, focus, wantedFocus},
-        {u"beeps"_s, QString::number(taken(p.beeps)), QString::number(wrongBoxes)},
-        {u"messages"_s, show(taken(p.messages)), show(taken(m.messages))},
-        {u"behind the messages"_s, taken(scenes).join(u'\n'), taken(m.scenes).join(u'\n')},
+        {u"beeps"_s, QString::number(taken(p.beeps)), QString::number(taken(m.beeps))},
+        {u"messages and what is behind them"_s, taken(scenes).join(u'\n'),
+         taken(m.scenes).join(u'\n')},
         {u"told"_s, taken(p.spoken).join(u'\n'), taken(m.spoken).join(u'\n')},
         {u"input boxes"_s, taken(p.prompts).join(u'\n'), taken(m.prompts).join(u'\n')},
         {u"clipboard"_s, p.clipboard, m.clipboard},
