@@ -229,8 +229,7 @@ struct Model
     }
 };
 
-// How deep a walk went: games, the most errors in one program, bands of the evaluation,
-// repeated tasks, answers too long and too short, the ends of the random ranges.
+// How often a walk reached each depth, by name.
 using Reached = QMap<QString, int>;
 
 enum class Kind {
@@ -692,9 +691,7 @@ QString Walk::compare()
     }
     // Counted before the rows take what was recorded.
     const qsizetype clockSeeds = p.seeds.count(43200.0);
-    QString wantedWindows = m.game ? u"game"_s : u"main"_s;
-    if (m.ended)
-        wantedWindows = u"ended"_s;
+    const QString wantedWindows = m.ended ? u"ended"_s : m.game ? u"game"_s : u"main"_s;
     struct Row
     {
         QString what;
