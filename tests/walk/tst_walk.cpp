@@ -471,14 +471,13 @@ struct Walk
     void look()
     {
         const int which = pick(4);
-        if (which < 3) {
-            picture(Looks[which].first);
-            m.say(Looks[which].second);
-        } else {
-            picture("Bild4");
-            const QString left = QString::number(10 - m.right % 10);
-            m.say({u"Noch "_s + left + u" Aufgaben bis zur Spielrunde!"_s, 48, u"Belohnung"_s});
-        }
+        const QString left = QString::number(10 - m.right % 10);
+        Message message {u"Noch "_s + left + u" Aufgaben bis zur Spielrunde!"_s, 48,
+                         u"Belohnung"_s};
+        if (which < 3)
+            message = Looks[which].second;
+        picture(which < 3 ? Looks[which].first : "Bild4");
+        m.say(message);
     }
     void check()
     {
@@ -583,10 +582,9 @@ struct Walk
         m.say(Stop);
         m.game = !yes;
         // Back in the main window, the focus is on OK.
-        if (yes) {
+        m.onDelete = false;
+        if (yes)
             (void)QTest::qWaitForWindowActive(f->form.get());
-            m.onDelete = false;
-        }
     }
 
     QString step(Step s);
