@@ -664,10 +664,9 @@ QString Walk::compare()
     const bool stored = tensPart->isHidden() && unitsPart->isHidden();
     const QWidget *focused = f->form->focusWidget();
     const QString focus = focused ? focused->objectName() : u"nothing"_s;
-    // Where the model knows it: the main window hides during the game and after the end.
-    QString wantedFocus = m.onDelete ? u"Befehl18"_s : u"Befehl11"_s;
-    if (m.game || m.ended)
-        wantedFocus = focus;
+    const QString onOk = m.onDelete ? u"Befehl18"_s : u"Befehl11"_s;
+    // The main window, hidden during the game and after the end, has no focus the model knows.
+    const QString wantedFocus = m.game || m.ended ? focus : onOk;
     QString list;
     const QListWidget *items = f->get<QListWidget>("Liste1");
     for (int i = 0; i < items->count(); ++i) {
@@ -723,8 +722,7 @@ QString Walk::compare()
     };
     for (const Row &row : rows) {
         if (row.actual != row.expected)
-            return row.what + u": \""_s + row.actual + u"\", the model says \""_s + row.expected
-                + u'"';
+            return u"%1: \"%2\", the model says \"%3\""_s.arg(row.what, row.actual, row.expected);
     }
     return {};
 }
