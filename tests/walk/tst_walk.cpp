@@ -659,9 +659,9 @@ QString Walk::compare()
     };
     const QString background = m.errors > 50 ? u"#ff0000"_s : u"#80ffff"_s;
     const QWidget *digitKey = f->get<QWidget>("Befehl5");
-    const Label *tensPart = f->get("Bezeichnung5");
-    const Label *unitsPart = f->get("Bezeichnung6");
-    const bool stored = tensPart->isHidden() && unitsPart->isHidden();
+    const auto stored = [this](const char *name) {
+        return f->caption(name) + (f->get(name)->isHidden() ? QString() : u" in sight"_s);
+    };
     const QWidget *focused = f->form->focusWidget();
     const QString focus = focused ? focused->objectName() : u"nothing"_s;
     const QString onOk = m.onDelete ? u"Befehl18"_s : u"Befehl11"_s;
@@ -699,8 +699,7 @@ QString Walk::compare()
         {u"answer"_s, f->caption("Bezeichnung2"), m.typed},
         {u"task"_s, f->caption("Bezeichnung1"), shown(m.task)},
         {u"parts of the answer, out of sight"_s,
-         tensPart->caption() + u'+' + unitsPart->caption() + (stored ? QString() : u", in sight"_s),
-         m.expected().section(u'=', 0, 0)},
+         stored("Bezeichnung5") + u'+' + stored("Bezeichnung6"), m.expected().section(u'=', 0, 0)},
         {u"errors"_s, counter("Bezeichnung3"), u"%1, told %1 Fehler"_s.arg(m.errors)},
         {u"right answers"_s, counter("Bezeichnung4"), u"%1, told %1 richtig"_s.arg(m.right)},
         {u"error list"_s, list, wantedList},
