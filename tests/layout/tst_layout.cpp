@@ -42,6 +42,19 @@ const BoxCase BoxCases[] = {
     {.name = "Esc cancels", .typed = u"Anna"_s, .key = Qt::Key_Escape},
     {.name = "closing cancels", .typed = u"Anna"_s},
 };
+// What each window shows, control by control, with its longest texts.
+const QStringList ShownTexts[] = {
+    {u"Ende"_s, u"0"_s,      u"0"_s,    u"Hilfe"_s,      u"Check"_s,      u"Name"_s,
+     u"Memo"_s, u"Tasten"_s, u"Info"_s, u" 4 7 · 8 ="_s, u"810+81=891"_s, u"1"_s,
+     u"2"_s,    u"3"_s,      u"4"_s,    u"5"_s,          u"6"_s,          u"7"_s,
+     u"8"_s,    u"9"_s,      u"0"_s,    u"<---   "_s,    u"OK"_s},
+    {u"STOP"_s,
+     u" Immer zwei Felder haben die gleiche Zahl, klicke   jedes Einzelfeld an und suche alle "
+     u"Zahlenpaare !"_s,
+     u"1"_s, u". Runde"_s},
+    {u"Q"_s, u"R"_s, u"W"_s, u" 1 x 1 groß"_s, u" \n"_s,
+     u"QRW, Version 1.0, 2026\nE-Mail: info@qrw.example"_s, u"www.qrw.example"_s, u"O k a y"_s},
+};
 const Closer InfoClosers[]
     = {{.clicked = "Bezeichnung1"}, {.clicked = "Bild1"},   {},
        {.key = Qt::Key_Return},     {.key = Qt::Key_Space}, {.key = Qt::Key_Escape}};
@@ -95,13 +108,22 @@ private Q_SLOTS:
             QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
             QCOMPARE(f.form->infoWindow(), w);
         }
-        if (window == Info)
+        if (window == Info) {
             f.press(Qt::Key_F8);
+            QCOMPARE(control<QWidget>(w, "Bezeichnung1")->accessibleName(), u"Okay"_s);
+        }
         QVERIFY(QTest::qWaitForWindowActive(w));
         // The focus shows where the window opens it, before any Tab: on OK, the first card, the
         // flag.
         QWidget *opened = QApplication::focusWidget();
         const QImage ringed = opened->grab().toImage();
+        // The ring: the highlight on OK; black, then yellow on the cards and the flag.
+        const int middle = ringed.height() / 2;
+        const QColor inner
+            = window == Main ? QApplication::palette().highlight().color() : QColor(Qt::yellow);
+        QCOMPARE(ringed.pixelColor(2, middle), inner);
+        if (window != Main)
+            QCOMPARE(ringed.pixelColor(1, middle), QColor(Qt::black));
         opened->clearFocus();
         QVERIFY(opened->grab().toImage() != ringed);
         opened->setFocus();
@@ -136,6 +158,15 @@ private Q_SLOTS:
         // Every text fits its control in the real fonts; no control is cut by the window's edge
         // or covers another but a shape, which is drawn behind them.
         const QList<QWidget *> children = w->findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
+        QStringList texts;
+        for (QWidget *child : children) {
+            const auto *label = qobject_cast<QLabel *>(child);
+            if (label && label->isVisible() && !label->text().isEmpty())
+                texts << label->text();
+            if (const auto *button = qobject_cast<QPushButton *>(child))
+                texts << button->text();
+        }
+        QCOMPARE(texts, ShownTexts[window]);
         for (QWidget *child : children) {
             const QByteArray name = child->objectName().toLatin1();
             const QFontMetrics metrics(child->font());
@@ -215,10 +246,10 @@ private Q_SLOTS:
                 = box.key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
             if (box.key != Qt::Key_unknown)
                 QTest::keyClick(shown->windowHandle(), box.key, keypad);
+            else if (box.button.isEmpty())
+                shown->close();
             else if (clicked != buttons.end())
                 QTest::mouseClick(*clicked, Qt::LeftButton);
-            else
-                shown->close();
         });
         answering.start(5);
         const QString given = box.style < 0
