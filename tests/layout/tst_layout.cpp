@@ -343,6 +343,9 @@ private Q_SLOTS:
     {
         QCOMPARE(displayText(u"A\rB\n\rC\r\nD"_s), u"A\nB\nC\nD"_s);
         QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo"), u"&Rückgängig"_s);
+        // The window icon has the sizes drawn for it.
+        for (const int size : {16, 32, 48})
+            QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(size, size)));
         QtPlatform platform;
         QList<double> numbers(100000);
         std::generate(numbers.begin(), numbers.end(),
