@@ -623,13 +623,13 @@ QString Walk::step(Step s)
         f->platform.clipboard = u"etwas anderes"_s;
         m.clipboard = f->platform.clipboard;
     }
-    const KindSpec &spec = *std::ranges::find(Kinds, s.kind, &KindSpec::kind);
+    const KindSpec &row = *std::ranges::find(Kinds, s.kind, &KindSpec::kind);
     if (m.game) {
         log << u"in the game"_s;
         inGame();
     } else {
-        log << QString::fromLatin1(spec.name);
-        (this->*spec.run)();
+        log << QString::fromLatin1(row.name);
+        (this->*row.run)();
     }
     f->platform.clipboardFails = false;
     f->platform.answers.clear();
@@ -767,8 +767,8 @@ QList<Step> shrink(QList<Step> steps, const QString &failure)
         steps = trial.first(again.failedAt + 1);
         return true;
     };
-    for (const KindSpec &spec : Kinds)
-        without([&](qsizetype i) { return steps[i].kind == spec.kind; });
+    for (const KindSpec &row : Kinds)
+        without([&](qsizetype i) { return steps[i].kind == row.kind; });
     for (qsizetype chunk = steps.size() / 2; chunk >= 1 && spent.elapsed() < 10000; chunk /= 2) {
         qsizetype at = 0;
         while (at < steps.size() && spent.elapsed() < 10000) {
@@ -785,8 +785,8 @@ QList<Step> steps(quint32 seed, int count)
     QList<Step> steps;
     for (int i = 0; i < count; ++i) {
         QList<double> weights;
-        for (const KindSpec &spec : Kinds)
-            weights << spec.weightAt(double(i) / count);
+        for (const KindSpec &row : Kinds)
+            weights << row.weightAt(double(i) / count);
         std::discrete_distribution<int> kinds(weights.begin(), weights.end());
         const Kind kind = Kinds[kinds(rng)].kind;
         steps << Step {kind, quint32(rng())};
