@@ -275,18 +275,18 @@ void Form5::setCardBack(int k, const QColor &colour)
     describeCard(k);
 }
 
-// What a screen reader says of the card: its state, never the hidden number. The name says it
-// too, since a screen reader reads no description with a focused label.
+// What a screen reader says of the card, in its name: its number and state, never the hidden
+// number. A focused label's description is read by some screen readers and not by others.
 void Form5::describeCard(int k)
 {
     const Label *card = m_cards[static_cast<size_t>(k)];
-    QString description;
+    QString state;
     if (card->caption().isEmpty())
-        description = QStringLiteral("verdeckt");
+        state = QStringLiteral("verdeckt");
     else if (card->palette().color(QPalette::Window) == FoundColour)
-        description = QStringLiteral("gefunden");
+        state = QStringLiteral("gefunden");
     else
-        description = card->caption().trimmed().left(1);
+        state = card->caption().trimmed().left(1);
     m_platform.describe(m_cards[static_cast<size_t>(k)],
-                        QStringLiteral("Karte %1, %2").arg(k).arg(description), description);
+                        QStringLiteral("Karte %1, %2").arg(k).arg(state), QString());
 }

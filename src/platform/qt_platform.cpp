@@ -289,8 +289,7 @@ void QtPlatform::describe(QWidget *control, const QString &name, const QString &
         = quiet ? QAccessible::installUpdateHandler([](QAccessibleEvent *) {}) : nullptr;
 #endif
     control->setAccessibleName(name);
-    // A screen reader that reads both would say twice a description that ends the name.
-    control->setAccessibleDescription(name.endsWith(description) ? QString() : description);
+    control->setAccessibleDescription(description);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     if (quiet)
         QAccessible::installUpdateHandler(previous);

@@ -43,14 +43,15 @@ class TestForm5 : public QObject
         else
             QTest::mouseClick(control<QPushButton>(memory(), "Befehl1"), Qt::LeftButton);
     }
-    // The turn counter, the card status, and each card's text, back colour and description.
+    // The turn counter, the card status, and each card's text, back colour and spoken state.
     QStringList board() const
     {
         QStringList items {control<Label>(memory(), "Bezeichnung21")->caption(),
                            f->form->state().TypedAnswer};
         for (int k = 1; k <= Form5::CardCount; ++k) {
             const QString back = card(k)->palette().window().color().name();
-            items << card(k)->caption() + u' ' + back + u' ' + card(k)->accessibleDescription();
+            const QString state = card(k)->accessibleName().section(u", "_s, 1);
+            items << card(k)->caption() + u' ' + back + u' ' + state;
         }
         return items;
     }
