@@ -114,17 +114,17 @@ def heard(offset=0):
 
 
 def step(name, keys, *expected):
-    """Presses the keys, waits until Orca has said what is expected and then kept still for a
-    second, prints what it said and returns it."""
+    """Presses the keys, waits until Orca has said what is expected and then kept still for half
+    a second, prints what it said and returns it."""
     offset = os.path.getsize(LOG)
     if keys:
         subprocess.run(["xdotool", "key", "--delay", "150", *keys], check=True, timeout=30)
     try:
         wait_until(lambda: all(re.search(pattern, heard(offset)) for pattern in expected),
                    f"{expected} in {name!r}")
-        for _ in range(10):
+        for _ in range(20):
             size = os.path.getsize(LOG)
-            time.sleep(1)
+            time.sleep(0.5)
             if size == os.path.getsize(LOG):
                 break
     finally:
