@@ -1,7 +1,5 @@
 #include "test_support.h"
 
-#include <QElapsedTimer>
-
 namespace {
 
 const QString Gaps = u" _____ + ___ = _____"_s;
@@ -21,6 +19,7 @@ const Message NotCopied {u"Die Fehlerliste konnte nicht kopiert werden."_s, 48,
                          u"Fehlerliste kopieren"_s};
 const Message Reward {u"Jetzt gibt es eine Belohnung."_s, 64, u"Memoryspiel"_s};
 const Message Stop {u"  Das Spiel jetzt beenden?"_s, 20, u"Memory"_s};
+const Message GameOver {u"  Das Spiel ist beendet!"_s, 0, u"Memory"_s};
 
 // The picture commands that only tell something, each with its box.
 const std::pair<const char *, Message> Looks[] = {
@@ -60,11 +59,34 @@ const QString Names[] = {u"Anna"_s, QString(), u"   "_s, u"[*]"_s, u"Ben Öz"_s}
 // What every walk reaches: answers too long and too short, a task listed again after another,
 // both ends of each random range and both orders, the counters' limits, every band and its
 // limits, three games and more than 60 errors in one program.
-const char *const Depths[]
-    = {"too long",    "too short", "repeats", "factor 2",     "factor 9",    "tens 1",
-       "tens 9",      "units 1",   "units 9", "factor first", "factor last", "counter limits",
-       "band limits", "band 0",    "band 1",  "band 2",       "band 3",      "band 4",
-       "band 5",      "band 6",    "band 7",  "band 8",       "three games", "over 60 errors"};
+const char *const Depths[] = {"too long",
+                              "too short",
+                              "repeats",
+                              "factor 2",
+                              "factor 9",
+                              "tens 1",
+                              "tens 9",
+                              "units 1",
+                              "units 9",
+                              "factor first",
+                              "factor last",
+                              "counter limits",
+                              "band limits",
+                              "band 0",
+                              "band 1",
+                              "band 2",
+                              "band 3",
+                              "band 4",
+                              "band 5",
+                              "band 6",
+                              "band 7",
+                              "band 8",
+                              "three games",
+                              "over 60 errors",
+                              "a game to its end",
+                              "a number drawn twice",
+                              "STOP, Ja",
+                              "STOP, Nein"};
 // How a wrong answer is made.
 const char *const Spoils[] = {"too long", "too short", "a digit changed", "a leading zero"};
 // Keys that leave the answer as it is.
@@ -108,6 +130,47 @@ QString show(const Message &message)
     return u"%1|%2|%3"_s.arg(message.text, QString::number(message.style), message.title);
 }
 
+// The Memory game as the child knows it: 18 cards, each number from 1 to 9 under two. Two cards
+// make a turn; a pair stays found, in white; two that differ stay open until the next card is
+// turned. The turn that finds the last pair ends the game uncounted.
+struct Game
+{
+    int numbers[19] = {};
+    bool found[19] = {};
+    int first = 0;
+    int second = 0;
+    int turn = 1;
+    // The card with the focus, 0 for STOP, and the card that Tab goes back to.
+    int focus = 1;
+    int last = 1;
+
+    bool faceUp(int k) const { return found[k] || k == first || k == second; }
+    bool over() const { return std::ranges::count(found, true) == 18; }
+    // Each card draws from 1 to 18 until it has a number no card before it has; 10 to 18 are
+    // the pairs of 1 to 9.
+    void deal(const QList<double> &draws)
+    {
+        QList<int> drawn;
+        for (const double draw : draws) {
+            const int n = 1 + int(draw * 18);
+            if (!drawn.contains(n))
+                drawn << n;
+        }
+        for (int k = 1; k <= 18; ++k)
+            numbers[k] = drawn[k - 1] > 9 ? drawn[k - 1] - 9 : drawn[k - 1];
+    }
+    // The arrows move over the 3 rows of 6 and stop at the edge; from STOP they go back.
+    void arrow(int right, int down)
+    {
+        if (focus != 0) {
+            const int column = std::clamp((focus - 1) % 6 + right, 0, 5);
+            const int row = std::clamp((focus - 1) / 6 + down, 0, 2);
+            last = 1 + 6 * row + column;
+        }
+        focus = last;
+    }
+};
+
 // The rules as the child and the teacher know them.
 struct Model
 {
@@ -120,6 +183,7 @@ struct Model
     // The generator is seeded from the clock at the start and for each task.
     int seeds = 2;
     bool game = false;
+    Game cards;
     bool ended = false;
     // The delete button keeps the focus while it leaves something to delete; else it is on OK.
     bool onDelete = false;
@@ -141,8 +205,9 @@ struct Model
     void say(const Message &message, bool listInView = false)
     {
         const QString inView = listInView ? u" list"_s : QString();
-        scenes << show(message) + u" over "_s + (game ? u"game"_s : u"main"_s) + inView + u' '
-                + Prefix + name;
+        const QString turn = game ? u" turn %1"_s.arg(cards.turn) : QString();
+        scenes << show(message) + u" over "_s + (game ? u"game"_s : u"main"_s) + turn + inView
+                + u' ' + Prefix + name;
     }
     // A digit is added, up to 20 characters; a sign replaces the answer. Once the answer
     // reaches the place of a sign in the right answer, the sign follows.
@@ -163,7 +228,7 @@ struct Model
             answer = u"noch leer"_s;
         spoken << u"Form1: Aufgabe: %1. Deine Antwort: %2"_s.arg(said(task), answer.trimmed());
     }
-    void check(const Task &next)
+    void check(const Task &next, const QList<double> &deal)
     {
         if (typed == expected()) {
             task = next;
@@ -173,6 +238,7 @@ struct Model
             if (right % 10 == 0) {
                 say(Reward);
                 game = true;
+                cards.deal(deal);
             }
         } else {
             say(Wrong);
@@ -182,6 +248,43 @@ struct Model
                 list << task;
         }
         typed.clear();
+    }
+    // A click, Space or Enter on card k.
+    void open(int k)
+    {
+        Game &g = cards;
+        g.focus = k;
+        g.last = k;
+        if (g.faceUp(k))
+            return;
+        if (g.second != 0) {
+            g.first = 0;
+            g.second = 0;
+        }
+        const QString turned = u"Form5: Karte %1: %2"_s.arg(k).arg(g.numbers[k]);
+        if (g.first == 0) {
+            g.first = k;
+            spoken << turned;
+            return;
+        }
+        g.second = k;
+        const bool pair = g.numbers[g.first] == g.numbers[k];
+        spoken << turned + (pair ? u". Ein Paar!"_s : u". Kein Paar."_s);
+        g.found[g.first] = pair;
+        g.found[k] = pair;
+        if (!g.over()) {
+            ++g.turn;
+            return;
+        }
+        say(GameOver);
+        endGame();
+    }
+    // The cards are turned back and the main window comes back, with the focus on OK.
+    void endGame()
+    {
+        game = false;
+        cards = Game();
+        onDelete = false;
     }
     // Returns the band of the verdict, or -1 before the first right answer.
     int evaluate()
@@ -370,12 +473,16 @@ struct Walk
 
     void start()
     {
-        f.emplace();
+        // A screen right of and below another.
+        f.emplace(QRectF {1280 * 15.0, 300 * 15.0, 800 * 15.0, 600 * 15.0});
         m = Model();
         f->platform.onMessage = [this](const Message &message) {
             const QString list = f->get<QListWidget>("Liste1")->x() == 240 ? u" list"_s : QString();
             const QString title = f->form->windowHandle()->title();
-            scenes << show(message) + u" over "_s + windowsShown() + list + u' ' + title;
+            QString turn;
+            if (memory() && memory()->isVisible())
+                turn = u" turn "_s + control<Label>(memory(), "Bezeichnung21")->caption();
+            scenes << show(message) + u" over "_s + windowsShown() + turn + list + u' ' + title;
         };
         ++reached[u"programs"_s];
     }
@@ -418,6 +525,9 @@ struct Walk
         for (int i = 0; i < 4 && open; ++i)
             f->platform.randoms[i] = openDraw();
         const Task next = drawn(f->platform.randoms);
+        // A right answer that earns a game deals the cards from the next draws.
+        const QList<double> deal = right && m.right % 10 == 9 ? dealt() : QList<double>();
+        f->platform.randoms << deal;
         const int send = pick(3);
         m.onDelete = m.onDelete && send < 2;
         if (send == 0)
@@ -435,7 +545,7 @@ struct Walk
             ++reached[u"units %1"_s.arg(next.units)];
             ++reached[next.factorFirst ? u"factor first"_s : u"factor last"_s];
         }
-        m.check(next);
+        m.check(next, deal);
         if (m.game)
             ++reached[u"games"_s];
     }
@@ -561,30 +671,146 @@ struct Walk
         answer(false);
         ++reached[u"counter limits"_s];
     }
-    // In the game: STOP or the frame's close button, answered; or keys for the hidden main
-    // window.
+    // The draws for 1 to 18 in a random order, some drawn twice in a row.
+    QList<double> dealt()
+    {
+        QList<int> order(18);
+        std::iota(order.begin(), order.end(), 0);
+        std::shuffle(order.begin(), order.end(), rng);
+        QList<double> draws;
+        for (const int n : order) {
+            if (pick(4) == 0 && !draws.isEmpty()) {
+                draws << draws.last();
+                ++reached[u"a number drawn twice"_s];
+            }
+            draws << (n + 0.5) / 18;
+        }
+        return draws;
+    }
+    Form5 *memory() const { return f->form->memoryWindow(); }
+    QByteArray card(int k) const { return "Bezeichnung" + QByteArray::number(k); }
+    void pressIn(QWidget *window, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        log << QKeySequence(modifiers | key).toString();
+        QTest::keyClick(window->windowHandle(), key, modifiers);
+    }
+    // In the game: a turn of two cards, STOP in one of its ways, keys for the hidden main window,
+    // or what turns no card.
     void inGame()
     {
-        const int way = pick(3);
-        if (way == 2) {
+        const int what = pick(12);
+        if (what == 0) {
+            stopGame();
+        } else if (what == 1) {
             press(Qt::Key_5);
             press(Qt::Key_Space);
             press(Qt::Key_Return);
-            return;
+        } else if (what == 2) {
+            nothingTurned();
+        } else {
+            turnCard();
+            turnCard();
         }
+    }
+    // A face-down card, often the partner of the one open; by a click, or by the arrows and
+    // Space or Enter.
+    void turnCard()
+    {
+        const Game &g = m.cards;
+        QList<int> down;
+        for (int k = 1; k <= 18 && m.game; ++k) {
+            if (!g.faceUp(k) || (g.second != 0 && !g.found[k]))
+                down << k;
+        }
+        if (down.isEmpty())
+            return;
+        int k = down[pick(int(down.size()))];
+        for (const int other : down) {
+            if (g.first != 0 && g.second == 0 && other != g.first
+                && g.numbers[other] == g.numbers[g.first] && pick(4) != 0)
+                k = other;
+        }
+        if (pick(2) == 0) {
+            click(memory(), card(k).constData());
+        } else {
+            goTo(k);
+            const Qt::Key keys[] = {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter};
+            const Qt::Key key = keys[pick(3)];
+            pressIn(memory(), key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        }
+        m.open(k);
+        if (!m.game)
+            backFromTheGame(u"a game to its end"_s);
+    }
+    void goTo(int k)
+    {
+        Game &g = m.cards;
+        while (g.focus != k) {
+            const int from = g.focus == 0 ? g.last : g.focus;
+            const int right = (k - 1) % 6 - (from - 1) % 6;
+            const int down = (k - 1) / 6 - (from - 1) / 6;
+            const Qt::Key arrow = right > 0 ? Qt::Key_Right
+                : right < 0                 ? Qt::Key_Left
+                : down > 0                  ? Qt::Key_Down
+                                            : Qt::Key_Up;
+            pressIn(memory(), arrow);
+            g.arrow(right > 0 ? 1 : right < 0 ? -1 : 0, right != 0 ? 0 : down > 0 ? 1 : -1);
+        }
+    }
+    // The right button on a card, a click on a card face up, or Tab there and back.
+    void nothingTurned()
+    {
+        Game &g = m.cards;
+        const int k = 1 + pick(18);
+        const int how = pick(3);
+        if (how == 0) {
+            log << u"right click "_s + QLatin1String(card(k));
+            QTest::mouseClick(memory()->windowHandle(), Qt::RightButton, {},
+                              control<QWidget>(memory(), card(k).constData())->geometry().center());
+            g.focus = k;
+        } else if (how == 1 && g.faceUp(k)) {
+            click(memory(), card(k).constData());
+            m.open(k);
+        } else {
+            pressIn(memory(), Qt::Key_Tab);
+            g.focus = g.focus == 0 ? g.last : 0;
+            pressIn(memory(), Qt::Key_Backtab);
+            g.focus = g.focus == 0 ? g.last : 0;
+        }
+    }
+    // STOP by its button, by Tab and Enter, by Esc or by the frame's close button, answered.
+    void stopGame()
+    {
         answerBox();
+        const int way = pick(4);
         if (way == 0) {
-            click(f->form->memoryWindow(), "Befehl1");
+            click(memory(), "Befehl1");
+            m.cards.focus = 0;
+        } else if (way == 1) {
+            pressIn(memory(), Qt::Key_Tab);
+            if (m.cards.focus == 0)
+                pressIn(memory(), Qt::Key_Tab);
+            m.cards.focus = 0;
+            pressIn(memory(), Qt::Key_Return);
+        } else if (way == 2) {
+            pressIn(memory(), Qt::Key_Escape);
         } else {
             log << u"the game's close button"_s;
-            f->form->memoryWindow()->close();
+            memory()->close();
         }
         m.say(Stop);
-        m.game = !yes;
-        // Back in the main window, the focus is on OK.
-        m.onDelete = false;
-        if (yes)
-            (void)QTest::qWaitForWindowActive(f->form.get());
+        if (yes) {
+            m.endGame();
+            backFromTheGame(u"STOP, Ja"_s);
+        } else {
+            ++reached[u"STOP, Nein"_s];
+        }
+    }
+    // The main window, active again, has the focus on OK.
+    void backFromTheGame(const QString &how)
+    {
+        ++reached[how];
+        (void)QTest::qWaitForWindowActive(f->form.get());
     }
 
     QString step(Step s);
@@ -689,6 +915,34 @@ QString Walk::compare()
     // Counted before the rows take what was recorded.
     const qsizetype clockSeeds = p.seeds.count(43200.0);
     const QString wantedWindows = m.ended ? u"ended"_s : m.game ? u"game"_s : u"main"_s;
+    // The game's cards and turn, once there is a game window, and its focus during a game.
+    QString board;
+    QString wantedBoard;
+    QString gameFocus;
+    QString wantedGameFocus;
+    if (const Form5 *game = memory()) {
+        const Game &g = m.cards;
+        for (int k = 1; k <= 18; ++k) {
+            const Label *label = control<Label>(game, card(k).constData());
+            const QString found = colour(label) == u"#ffffff"_s ? u" found"_s : QString();
+            board += label->caption() + found + u", told "_s + label->accessibleName() + u'\n';
+            const QString number = QString::number(g.numbers[k]);
+            const QString state = g.found[k] ? u"gefunden"_s : g.faceUp(k) ? number : u"verdeckt"_s;
+            const QString text = g.faceUp(k) ? u"%1                %1"_s.arg(number) : QString();
+            wantedBoard += text + (g.found[k] ? u" found"_s : QString())
+                + u", told Karte %1, %2\n"_s.arg(k).arg(state);
+        }
+        board += u"turn "_s + control<Label>(game, "Bezeichnung21")->caption();
+        wantedBoard += u"turn %1"_s.arg(g.turn);
+        if (m.game) {
+            gameFocus = game->focusWidget()->objectName();
+            wantedGameFocus = g.focus == 0 ? u"Befehl1"_s : QLatin1String(card(g.focus));
+        }
+    }
+    // The window in front, centred on its screen by its frame.
+    const QWidget *front = m.game ? static_cast<QWidget *>(memory()) : f->form.get();
+    const QPoint off = front->frameGeometry().center() - QPoint(1680, 600);
+    const bool centred = m.ended || off.manhattanLength() <= 1;
     struct Row
     {
         QString what;
@@ -718,80 +972,15 @@ QString Walk::compare()
          u"%1 of %1"_s.arg(taken(m.seeds))},
         {u"keys"_s, keys, wantedKeys},
         {u"windows"_s, windowsShown(), wantedWindows},
+        {u"cards"_s, board, wantedBoard},
+        {u"focus in the game"_s, gameFocus, wantedGameFocus},
+        {u"window centred"_s, centred ? u"centred"_s : u"off centre"_s, u"centred"_s},
     };
     for (const Row &row : rows) {
         if (row.actual != row.expected)
             return u"%1: \"%2\", the model says \"%3\""_s.arg(row.what, row.actual, row.expected);
     }
     return {};
-}
-
-struct Outcome
-{
-    qsizetype failedAt = -1;
-    QString failure = {};
-    Reached reached = {};
-    QStringList log = {};
-};
-
-// Walks the steps on a fresh program, up to the first step after which the program and the
-// model differ.
-Outcome walk(const QList<Step> &steps)
-{
-    Walk w;
-    for (qsizetype i = 0; i < steps.size(); ++i) {
-        const QString failure = w.step(steps[i]);
-        if (!failure.isEmpty())
-            return {.failedAt = i, .failure = failure, .log = w.log};
-    }
-    return {.reached = w.reached, .log = w.log};
-}
-
-// The fewest steps that still fail the same way: first without each kind of step, then
-// without ever smaller runs of steps. It stops after ten seconds, with what it has.
-QList<Step> shrink(QList<Step> steps, const QString &failure)
-{
-    QElapsedTimer spent;
-    spent.start();
-    const QString kind = failure.section(u':', 0, 0);
-    // Keeps the steps without the dropped ones, up to the failing step, if they still fail so.
-    const auto without = [&](const std::function<bool(qsizetype)> &dropped) {
-        QList<Step> trial;
-        for (qsizetype i = 0; i < steps.size(); ++i) {
-            if (!dropped(i))
-                trial << steps[i];
-        }
-        const Outcome again = walk(trial);
-        if (again.failedAt < 0 || again.failure.section(u':', 0, 0) != kind)
-            return false;
-        steps = trial.first(again.failedAt + 1);
-        return true;
-    };
-    for (const KindSpec &row : Kinds)
-        without([&](qsizetype i) { return steps[i].kind == row.kind; });
-    for (qsizetype chunk = steps.size() / 2; chunk >= 1 && spent.elapsed() < 10000; chunk /= 2) {
-        qsizetype at = 0;
-        while (at < steps.size() && spent.elapsed() < 10000) {
-            if (!without([&](qsizetype i) { return i >= at && i < at + chunk; }))
-                at += chunk;
-        }
-    }
-    return steps;
-}
-
-QList<Step> steps(quint32 seed, int count)
-{
-    std::mt19937 rng(seed);
-    QList<Step> steps;
-    for (int i = 0; i < count; ++i) {
-        QList<double> weights;
-        for (const KindSpec &row : Kinds)
-            weights << row.weightAt(double(i) / count);
-        std::discrete_distribution<int> kinds(weights.begin(), weights.end());
-        const Kind kind = Kinds[kinds(rng)].kind;
-        steps << Step {kind, quint32(rng())};
-    }
-    return steps;
 }
 
 }
@@ -812,21 +1001,31 @@ private Q_SLOTS:
             QTest::newRow(qPrintable(u"seed %1"_s.arg(seed))) << seed;
     }
 
+    // Each step's kind drawn by its weight at that point of the run, and its details from a seed
+    // of its own. The program and the model are compared after every step.
     void walk()
     {
         QFETCH(quint32, seed);
-        const int count = qEnvironmentVariableIntValue("VUVERE_WALK_STEPS");
-        const QList<Step> run = steps(seed, count > 0 ? count : 600);
-        const Outcome outcome = ::walk(run);
-        if (outcome.failedAt >= 0) {
-            const Outcome shrunk = ::walk(shrink(run.first(outcome.failedAt + 1), outcome.failure));
-            const QString steps = shrunk.log.join(u'\n');
-            QFAIL(qPrintable(u"%1\nafter these steps:\n%2"_s.arg(shrunk.failure, steps)));
+        const int chosen = qEnvironmentVariableIntValue("VUVERE_WALK_STEPS");
+        const int count = chosen > 0 ? chosen : 600;
+        std::mt19937 rng(seed);
+        Walk w;
+        for (int i = 0; i < count; ++i) {
+            QList<double> weights;
+            for (const KindSpec &row : Kinds)
+                weights << row.weightAt(double(i) / count);
+            std::discrete_distribution<int> kinds(weights.begin(), weights.end());
+            const Kind kind = Kinds[kinds(rng)].kind;
+            const QString failure = w.step({kind, quint32(rng())});
+            if (!failure.isEmpty()) {
+                const QString steps = w.log.mid(std::max(0, int(w.log.size()) - 60)).join(u'\n');
+                QFAIL(qPrintable(u"%1\nat step %2, after:\n%3"_s.arg(failure).arg(i).arg(steps)));
+            }
         }
-        qInfo() << "seed" << seed << "reached" << outcome.reached;
+        qInfo() << "seed" << seed << "reached" << w.reached;
         QStringList missing;
         for (const char *depth : Depths) {
-            if (!outcome.reached.contains(QLatin1String(depth)))
+            if (!w.reached.contains(QLatin1String(depth)))
                 missing << QLatin1String(depth);
         }
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(u", "_s) + u" not reached"_s));
