@@ -25,7 +25,6 @@ struct Message
     QString text;
     int style;
     QString title;
-    bool operator==(const Message &) const = default;
 };
 
 // The platform for tests: dialogs answer from queues, the clock stands still, and every
@@ -44,7 +43,6 @@ public:
     bool ended = false;
     // Runs while a message box is "open", to look at the windows behind it.
     std::function<void(const Message &)> onMessage;
-    QList<Message> messages;
     // What was told to the screen reader, each message after the window it belongs to.
     QStringList spoken;
     QStringList prompts;
@@ -54,9 +52,8 @@ public:
 
     int rtcMsgBox(QWidget *, const QString &text, int style, const QString &title) override
     {
-        messages.append({text, style, title});
         if (onMessage)
-            onMessage(messages.last());
+            onMessage({text, style, title});
         if ((style & 0x0F) != MsgStyle::YesNo)
             return MsgResult::Ok;
         if (!answers.isEmpty())
@@ -136,14 +133,6 @@ struct Form1Fixture
         return control<T>(form.get(), name);
     }
     QString caption(const char *label) const { return get(label)->caption(); }
-    QStringList entries() const
-    {
-        QStringList items;
-        for (const QListWidgetItem *item :
-             get<QListWidget>("Liste1")->findItems({}, Qt::MatchStartsWith))
-            items << item->text();
-        return items;
-    }
     // Each character one key click into the main window's QWindow.
     void type(const QString &keys)
     {
