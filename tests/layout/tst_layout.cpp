@@ -8,12 +8,6 @@
 namespace {
 enum Window { Main, Memory, Info };
 
-// What closes the info window: a control clicked, else a key, else the frame's close button.
-struct Closer
-{
-    const char *clicked = nullptr;
-    Qt::Key key = Qt::Key_unknown;
-};
 // A message box's style, or the input box; what is typed, the key pressed, else the button
 // clicked, else the frame's close button; what the box gives back.
 struct BoxCase
@@ -55,14 +49,11 @@ const QStringList ShownTexts[] = {
     {u"Q"_s, u"R"_s, u"W"_s, u" 1 x 1 groß"_s, u" \n"_s,
      u"QRW, Version 1.0, 2026\nE-Mail: info@qrw.example"_s, u"www.qrw.example"_s, u"O k a y"_s},
 };
-const Closer InfoClosers[]
-    = {{.clicked = "Bezeichnung1"}, {.clicked = "Bild1"},   {},
-       {.key = Qt::Key_Return},     {.key = Qt::Key_Space}, {.key = Qt::Key_Escape}};
 }
 
 // What the layout tables cannot vouch for: texts that fit the real fonts, controls that do not
-// overlap, focus rings and tab stops, the info window's showing and closing; the real boxes and
-// where they go; line breaks, Qt's texts in German and the real random numbers.
+// overlap, focus rings and tab stops; the real boxes and where they go; line breaks, Qt's texts
+// in German and the real random numbers.
 class TestLayout : public QObject
 {
     Q_OBJECT
@@ -90,27 +81,9 @@ private Q_SLOTS:
             f.answerRight(10);
             w = f.form->memoryWindow();
         }
-        // One info window, centred at each showing, closed by "O k a y", the flag, the frame,
-        // Enter, Space and Esc.
-        for (const Closer &closer : std::span(InfoClosers).first(window == Info ? 6 : 0)) {
-            f.press(Qt::Key_F8);
-            w = f.form->infoWindow();
-            QVERIFY(QTest::qWaitForWindowActive(w));
-            QCOMPARE(w->frameGeometry().center(), QPoint(639, 511));
-            w->move(10, 10);
-            if (closer.clicked)
-                QTest::mouseClick(control<QWidget>(w, closer.clicked), Qt::LeftButton);
-            else if (closer.key != Qt::Key_unknown)
-                QTest::keyClick(w->windowHandle(), closer.key);
-            else
-                w->close();
-            QVERIFY(w->isHidden());
-            QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
-            QCOMPARE(f.form->infoWindow(), w);
-        }
         if (window == Info) {
             f.press(Qt::Key_F8);
-            QCOMPARE(control<QWidget>(w, "Bezeichnung1")->accessibleName(), u"Okay"_s);
+            w = f.form->infoWindow();
         }
         QVERIFY(QTest::qWaitForWindowActive(w));
         // The focus shows where the window opens it, before any Tab: on OK, the first card, the

@@ -10,10 +10,9 @@ import re
 import shutil
 import subprocess
 import sys
-import tempfile
 import time
 
-PROGRAM, WORK = sys.argv[1], os.environ.get("VUVERE_ORCA_WORK", "")
+PROGRAM, WORK = sys.argv[1], os.environ["VUVERE_ORCA_WORK"]
 LOG = os.path.join(WORK, "orca.log")
 TASK = r"Aufgabe: (\d+) mal (\d+)"
 # An utterance that is a role alone names a control without a name.
@@ -80,12 +79,6 @@ def set_up():
         "import orca.debug\n"
         "if getattr(orca.debug, 'debugFile', None):\n"
         "    orca.debug.debugFile.reconfigure(line_buffering=True)\n")
-    read_end, write_end = os.pipe()
-    start("Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
-          pass_fds=[write_end])
-    os.close(write_end)
-    with os.fdopen(read_end) as display:
-        os.environ["DISPLAY"] = ":" + display.readline().strip()
     start("openbox", "--sm-disable")
     wait_until(lambda: "window id" in output("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"),
                "the window manager")
@@ -289,22 +282,12 @@ def session():
 
 def main():
     ctypes.CDLL(None).prctl(36, 1)  # PR_SET_CHILD_SUBREAPER: orphans come here, not to init
-    if WORK:
-        try:
-            set_up()
-            session()
-        finally:
-            stop_all()
-        print("Orca said every step.")
-        return
-    work = tempfile.mkdtemp(prefix="vuvere-orca-")
-    # A private D-Bus session under a watchdog.
-    watched = ["timeout", "--kill-after=10", "420", "dbus-run-session", "--", sys.executable, "-u",
-               __file__, PROGRAM]
-    run = subprocess.run(watched, env=dict(os.environ, VUVERE_ORCA_WORK=work))
-    stop_all()
-    shutil.rmtree(work, ignore_errors=True)
-    sys.exit(run.returncode)
+    try:
+        set_up()
+        session()
+    finally:
+        stop_all()
+    print("Orca said every step.")
 
 
 if __name__ == "__main__":

@@ -4,6 +4,14 @@ namespace {
 
 const QString Gaps = u" _____ + ___ = _____"_s;
 const QString Prefix = u"Vuvere Rovivudevu: "_s;
+// The walk's screen, right of and below another.
+const QRect Screen(1280, 300, 800, 600);
+// Centred by its frame, give or take a pixel's rounding.
+QString placed(const QWidget *window)
+{
+    const QPoint off = window->frameGeometry().center() - Screen.center();
+    return std::max(qAbs(off.x()), qAbs(off.y())) <= 1 ? u"centred"_s : u"off centre"_s;
+}
 const QString Head = u"Fehlerliste von QRW-Vuvere Rovivudevu:\r\n\r\n"_s;
 const QString Flag
     = u"QRW 1 x 1 groß. QRW, Version 1.0, 2026. E-Mail: info@qrw.example. www.qrw.example"_s;
@@ -338,30 +346,7 @@ struct Model
     }
 };
 
-// How often a walk reached each depth, by name.
-using Reached = QMap<QString, int>;
-
-enum class Kind {
-    Right,
-    Wrong,
-    Evaluate,
-    Edit,
-    Look,
-    Check,
-    Name,
-    Stay,
-    Info,
-    AtLimits,
-    Huge,
-    End
-};
-
-// One step: what the child or the teacher does, its details drawn from its own seed.
-struct Step
-{
-    Kind kind;
-    quint32 seed;
-};
+enum class Kind { Right, Wrong, Evaluate, Edit, Look, Check, Name, Stay, Info, Limits, Huge, End };
 
 struct Walk;
 // How often a kind of step comes: its weight, growing with the square of the progress through
@@ -383,7 +368,8 @@ struct Walk
 {
     std::optional<Form1Fixture> f;
     Model m;
-    Reached reached;
+    // How often the walk reached each depth, by name.
+    QMap<QString, int> reached;
     QStringList log;
     QStringList scenes;
     std::mt19937 rng;
@@ -479,8 +465,7 @@ struct Walk
 
     void start()
     {
-        // A screen right of and below another.
-        f.emplace(QRectF {1280 * 15.0, 300 * 15.0, 800 * 15.0, 600 * 15.0});
+        f.emplace(QRectF(Screen.topLeft() * 15.0, Screen.size() * 15.0));
         m = Model();
         f->platform.onMessage = [this](const Message &message) {
             const QString list = f->get<QListWidget>("Liste1")->x() == 240 ? u" list"_s : QString();
@@ -625,20 +610,35 @@ struct Walk
         m.say(Quit);
         m.ended = end;
     }
+    // The info window, centred at each showing in front of the main window, tells what its flag
+    // shows. Closed by "O k a y", the flag, Enter, Space, Esc or its frame, it gives the focus back
+    // to OK.
     void info()
     {
         picture("Bild5");
         QWidget *window = f->form->infoWindow();
         if (!window)
             return;
-        // In front of the main window, it tells what its flag shows; closed, it gives the focus
-        // back to OK.
+        (void)QTest::qWaitForWindowActive(window);
         const QString flag = control<QWidget>(window, "Bild1")->accessibleDescription();
-        scenes << windowsShown() + u", the flag told as "_s + flag;
-        window->close();
+        const QString okay = control<QWidget>(window, "Bezeichnung1")->accessibleName();
+        scenes << windowsShown() + u' ' + placed(window) + u", the flag told as "_s + flag + u", "_s
+                + okay;
+        window->move(0, 0);
+        const int how = pick(6);
+        const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Space, Qt::Key_Escape};
+        if (how < 2) {
+            click(window, how == 0 ? "Bezeichnung1" : "Bild1");
+        } else if (how < 5) {
+            log << QKeySequence(keys[how - 2]).toString();
+            QTest::keyClick(window->windowHandle(), keys[how - 2]);
+        } else {
+            log << u"the info window's close button"_s;
+            window->close();
+        }
         (void)QTest::qWaitForWindowActive(f->form.get());
         m.onDelete = false;
-        m.scenes << u"main info, the flag told as "_s + Flag;
+        m.scenes << u"main info centred, the flag told as "_s + Flag + u", Okay"_s;
     }
     // Evaluations with the counters at each band's very limit and one error below it, and at 29
     // and 57 in 100, where the quotient times 100 falls just short of a whole number.
@@ -758,7 +758,7 @@ struct Walk
         }
     }
 
-    QString step(Step s);
+    QString step(Kind kind, quint32 seed);
     QString compare();
 };
 
@@ -774,19 +774,20 @@ const KindSpec Kinds[] = {
     {.kind = Kind::Name, .name = "Name", .weight = 0.5, .run = &Walk::name},
     {.kind = Kind::Stay, .name = "quit, no", .weight = 0.3, .run = &Walk::stay},
     {.kind = Kind::Info, .name = "Info", .weight = 0.15, .run = &Walk::info},
-    {.kind = Kind::AtLimits, .name = "at the limits", .weight = 0.2, .run = &Walk::atLimits},
+    {.kind = Kind::Limits, .name = "at the limits", .weight = 0.2, .run = &Walk::atLimits},
     {.kind = Kind::Huge, .name = "huge counters", .weight = 3, .from = 0.9, .run = &Walk::huge},
     // One program lives to near the end, and then is ended.
     {.kind = Kind::End, .name = "quit", .weight = 0.5, .from = 0.96, .run = &Walk::end},
 };
 
-QString Walk::step(Step s)
+// One step: what the child or the teacher does, its details drawn from its own seed.
+QString Walk::step(Kind kind, quint32 seed)
 {
-    rng.seed(s.seed);
+    rng.seed(seed);
     if (!f || m.ended)
         start();
     yes = pick(2) == 0;
-    fails = pick(3) == 0 && (s.kind == Kind::Check || s.kind == Kind::Name);
+    fails = pick(3) == 0 && (kind == Kind::Check || kind == Kind::Name);
     if (fails) {
         // A clipboard that fails keeps what another program put there.
         log << u"the clipboard fails"_s;
@@ -794,7 +795,7 @@ QString Walk::step(Step s)
         f->platform.clipboard = u"etwas anderes"_s;
         m.clipboard = f->platform.clipboard;
     }
-    const KindSpec &row = *std::ranges::find(Kinds, s.kind, &KindSpec::kind);
+    const KindSpec &row = *std::ranges::find(Kinds, kind, &KindSpec::kind);
     if (m.game) {
         log << u"in the game"_s;
         inGame();
@@ -839,8 +840,6 @@ QString Walk::compare()
     // The window in front: the game, or the main window, which is centred on its screen by its
     // frame and has no focus the model knows after the end.
     const QWidget *front = m.game ? static_cast<QWidget *>(memory()) : f->form.get();
-    const QPoint off = front->frameGeometry().center() - QPoint(1680, 600);
-    const bool centred = m.ended || off.manhattanLength() <= 1;
     const QWidget *focused = front->focusWidget();
     const QString focus = focused ? focused->objectName() : u"nothing"_s;
     const QString onOk = m.onDelete ? u"Befehl18"_s : u"Befehl11"_s;
@@ -916,7 +915,7 @@ QString Walk::compare()
         {u"keys"_s, keys, wantedKeys},
         {u"windows"_s, windowsShown(), wantedWindows},
         {u"cards"_s, board, wantedBoard},
-        {u"window centred"_s, centred ? u"centred"_s : u"off centre"_s, u"centred"_s},
+        {u"window in front"_s, m.ended ? u"centred"_s : placed(front), u"centred"_s},
     };
     for (const Row &row : rows) {
         if (row.actual != row.expected)
@@ -958,7 +957,7 @@ private Q_SLOTS:
                 weights << row.weightAt(double(i) / count);
             std::discrete_distribution<int> kinds(weights.begin(), weights.end());
             const Kind kind = Kinds[kinds(rng)].kind;
-            const QString failure = w.step({kind, quint32(rng())});
+            const QString failure = w.step(kind, quint32(rng()));
             if (!failure.isEmpty()) {
                 const QString steps = w.log.mid(std::max(0, int(w.log.size()) - 60)).join(u'\n');
                 QFAIL(qPrintable(u"%1\nat step %2, after:\n%3"_s.arg(failure).arg(i).arg(steps)));
