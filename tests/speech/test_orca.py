@@ -34,22 +34,22 @@ def descendants(pid):
 
 
 def stop_all():
-    """Ends each process started here by its id, its own children (the speech module, the
-    accessibility bus) first; then, as their subreaper, collects every process that ended."""
-    for process in [*reversed(started), None]:
-        if process is None:
-            pids = descendants(os.getpid())
-        else:
-            pids = (*descendants(process.pid), process.pid)
-        for pid in pids:
+    """Ends each process started here, newest first, with the processes it started (the speech
+    module, the accessibility bus); then, as their subreaper, whatever is left, and reaps it."""
+    for process in reversed(started):
+        for pid in (*descendants(process.pid), process.pid):
             with contextlib.suppress(ProcessLookupError):
-                os.kill(pid, 15 if process else 9)
+                os.kill(pid, 15)
         with contextlib.suppress(subprocess.TimeoutExpired):
-            process and process.wait(timeout=10)
+            process.wait(timeout=10)
+    for pid in descendants(os.getpid()):
+        with contextlib.suppress(ProcessLookupError):
+            os.kill(pid, 9)
     deadline = time.monotonic() + 10
     with contextlib.suppress(ChildProcessError):
         while time.monotonic() < deadline:
-            os.waitpid(-1, os.WNOHANG) == (0, 0) and time.sleep(0.1)
+            if os.waitpid(-1, os.WNOHANG) == (0, 0):
+                time.sleep(0.1)
 
 
 def wait_until(condition, what, seconds=30):
