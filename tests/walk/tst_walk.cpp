@@ -383,10 +383,11 @@ struct Walk
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
                           control<QWidget>(window, name)->geometry().center());
     }
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    // A key into the main window, or into another.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}, QWidget *window = nullptr)
     {
         log << QKeySequence(modifiers | key).toString();
-        f->press(key, modifiers);
+        QTest::keyClick((window ? window : f->form.get())->windowHandle(), key, modifiers);
     }
     // A picture command by its click or its key; a shortcut needs the window active, as it is
     // long before a child presses one.
@@ -630,8 +631,7 @@ struct Walk
         if (how < 2) {
             click(window, how == 0 ? "Bezeichnung1" : "Bild1");
         } else if (how < 5) {
-            log << QKeySequence(keys[how - 2]).toString();
-            QTest::keyClick(window->windowHandle(), keys[how - 2]);
+            press(keys[how - 2], {}, window);
         } else {
             log << u"the info window's close button"_s;
             window->close();
@@ -708,10 +708,7 @@ struct Walk
             clickCard();
         } else if (what < 9) {
             const Qt::Key key = GameKeys[pick(int(std::size(GameKeys)))];
-            const bool keypad = key == Qt::Key_Enter;
-            log << QKeySequence(key).toString();
-            QTest::keyClick(memory()->windowHandle(), key,
-                            keypad ? Qt::KeypadModifier : Qt::NoModifier);
+            press(key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier, memory());
             m.gameKey(key, yes);
         } else if (what == 9) {
             log << u"right click "_s + QLatin1String(card(k));
