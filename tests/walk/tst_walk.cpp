@@ -714,6 +714,7 @@ struct Walk
             log << u"right click "_s + QLatin1String(card(k));
             QTest::mouseClick(memory()->windowHandle(), Qt::RightButton, {},
                               control<QWidget>(memory(), card(k).constData())->geometry().center());
+            // It gives the card the focus, as any click does, and turns nothing.
             g.focus = k;
         } else if (what == 10) {
             log << u"the game's close button"_s;
@@ -728,13 +729,13 @@ struct Walk
         if (!m.game)
             (void)QTest::qWaitForWindowActive(f->form.get());
     }
-    // A card not yet turned, often the partner of the one open; now and then one face up or STOP.
+    // A card face down, often the partner of the one open; now and then any card, or STOP (0).
     void clickCard()
     {
         const Game &g = m.cards;
         QList<int> down;
         for (int k = 1; k <= 18 && m.game; ++k) {
-            if (!g.faceUp(k) || (g.second != 0 && !g.found[k]))
+            if (!g.faceUp(k))
                 down << k;
         }
         if (down.isEmpty())
@@ -793,16 +794,20 @@ QString Walk::step(Kind kind, quint32 seed)
         m.clipboard = f->platform.clipboard;
     }
     const KindSpec &row = *std::ranges::find(Kinds, kind, &KindSpec::kind);
-    if (m.game) {
-        log << u"in the game"_s;
-        inGame();
-    } else {
-        log << QString::fromLatin1(row.name);
-        (this->*row.run)();
-    }
+    log << QString::fromLatin1(row.name);
+    (this->*row.run)();
     f->platform.clipboardFails = false;
     f->platform.answers.clear();
     f->platform.inputs.clear();
+    QString failure = compare();
+    // A game is played before the next step, to its end or to STOP answered Ja.
+    while (failure.isEmpty() && m.game) {
+        yes = pick(2) == 0;
+        log << u"in the game"_s;
+        inGame();
+        f->platform.answers.clear();
+        failure = compare();
+    }
     // Errors made one by one, not those from the counters' limits.
     if (m.errors > 60 && m.errors < 32767)
         reached[u"over 60 errors"_s] = m.errors;
@@ -811,7 +816,7 @@ QString Walk::step(Kind kind, quint32 seed)
     reached[u"STOP Ja"_s] += std::exchange(m.stops[1], 0);
     if (reached.value(u"games"_s) >= 3)
         reached[u"three games"_s] = 1;
-    return compare();
+    return failure;
 }
 
 // What was recorded since the last comparison, cleared for the next.
@@ -945,7 +950,7 @@ private Q_SLOTS:
     {
         QFETCH(quint32, seed);
         const int chosen = qEnvironmentVariableIntValue("VUVERE_WALK_STEPS");
-        const int count = chosen > 0 ? chosen : 800;
+        const int count = chosen > 0 ? chosen : 600;
         std::mt19937 rng(seed);
         Walk w;
         for (int i = 0; i < count; ++i) {
