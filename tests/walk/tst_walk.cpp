@@ -455,7 +455,7 @@ struct Walk
         QStringList names;
         if (f->form->isVisible())
             names << u"main"_s;
-        if (f->form->memoryWindow() && f->form->memoryWindow()->isVisible())
+        if (memory() && memory()->isVisible())
             names << u"game"_s;
         if (f->form->infoWindow() && f->form->infoWindow()->isVisible())
             names << u"info"_s;
